@@ -1,0 +1,35 @@
+#pragma once
+// The generator screen: list, status, commands and the result check.
+#include <array>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+
+struct GeneratorArea {
+    QGroupBox* GroupBox2 = nullptr;  // "Generator systemu "
+    QLabel* Image3 = nullptr;        // "Dravik.bmp"
+    QFrame* Panel4 = nullptr;        // video panel over the picture
+    QLabel* Label105 = nullptr;      // warning caption
+    QListWidget* ListBox1 = nullptr;
+    QLabel* Label35 = nullptr;  // generated count
+    QProgressBar* ProgressBar1 = nullptr;
+    QLabel* Label37 = nullptr;  // time left
+    QFrame* Panel29 = nullptr;  // time indicator
+    QLabel* Label39 = nullptr;  // selection
+    std::array<QFrame*, 6> indicatorBars{};  // Panel23 .. Panel28
+    QPushButton* Button19 = nullptr;  // "Wstecz"
+    QPushButton* Button20 = nullptr;  // "Dalej"
+    QPushButton* Button33 = nullptr;  // "Zapisz"
+    QPushButton* Button24 = nullptr;  // "Wydruk"
+    // result check
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* Button23 = nullptr;  // "OK"
+    std::array<QLabel*, 4> hitCounts{};       // Label43 .. Label46 (13, 12, 11, 10 hits)
+    std::array<QListWidget*, 4> numberLists{};  // ListBox2 .. ListBox5
+    std::array<QListWidget*, 4> couponLists{};  // ListBox6 .. ListBox9
+};

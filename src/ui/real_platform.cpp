@@ -1,0 +1,138 @@
+#include "ui/real_platform.h"
+
+#include <QApplication>
+#include <QAudioOutput>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QUrl>
+#include <QVideoWidget>
+
+#include "ui/help_dialog.h"
+
+namespace {
+
+const QString kTitle = QStringLiteral("Zuvo 2001");
+
+QString missingFileText(const QString& file) {
+    return QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(QDir::toNativeSeparators(file));
+}
+
+}  // namespace
+
+RealPlatform::RealPlatform() = default;
+RealPlatform::~RealPlatform() = default;
+
+void RealPlatform::message(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool RealPlatform::question(QWidget* parent, const QString& text, QuestionKind kind) {
+    QMessageBox box(kind == QuestionKind::Warning ? QMessageBox::Warning : QMessageBox::Question,
+                    kTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString RealPlatform::openFileName(QWidget* parent, const QString& filter,
+                                   const QString& defaultSuffix) {
+    QFileDialog dialog(parent, QStringLiteral("Otwórz"), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString RealPlatform::saveFileName(QWidget* parent, const QString& filter,
+                                   const QString& defaultSuffix) {
+    QFileDialog dialog(parent, QStringLiteral("Zapisz jako"), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool RealPlatform::printPage(const std::function<void(QPainter&)>& paint, QString& error) {
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        error = QStringLiteral("Nie ustawiono drukarki domyślnej. Wydruk nie jest możliwy.");
+        return false;
+    }
+    // The calibration numbers are 300-dpi units from the top left of the printable area.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(300);
+    printer.setFullPage(false);
+    printer.setDocName(kTitle);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        error = QStringLiteral("Drukarka odmówiła przyjęcia zadania wydruku.");
+        return false;
+    }
+    paint(painter);
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        error = QStringLiteral("Wydruk nie powiódł się.");
+        return false;
+    }
+    return true;
+}
+
+bool RealPlatform::playVideo(QWidget* surface, const QString& file, const QRect& area,
+                             QString& error) {
+    if (!QFileInfo(file).isFile()) {
+        error = missingFileText(file);
+        return false;
+    }
+    if (!player_) {
+        player_ = std::make_unique<QMediaPlayer>();
+        audio_ = std::make_unique<QAudioOutput>();
+        player_->setAudioOutput(audio_.get());
+    }
+    player_->stop();
+    if (!video_ || video_->parentWidget() != surface) {
+        delete video_;
+        video_ = new QVideoWidget(surface);
+        video_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        player_->setVideoOutput(video_.data());
+    }
+    video_->setGeometry(area);
+    video_->show();
+    player_->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+    player_->play();
+    return true;
+}
+
+void RealPlatform::stopVideo() {
+    if (player_) player_->stop();
+}
+
+bool RealPlatform::playSound(const QString& file, QString& error) {
+    if (!QFileInfo(file).isFile()) {
+        error = missingFileText(file);
+        return false;
+    }
+    if (!sound_) sound_ = std::make_unique<QSoundEffect>();
+    sound_->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+    sound_->play();
+    return true;
+}
+
+void RealPlatform::showHelp(QWidget* parent, const QString& helpFile) {
+    showHelpDialog(parent, helpFile);
+}
+
+void RealPlatform::beep() { QApplication::beep(); }
+
+uint32_t RealPlatform::utcMillisecondsOfDay() {
+    return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+}

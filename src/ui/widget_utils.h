@@ -1,0 +1,27 @@
+#pragma once
+// Small factories for the window's controls: every control gets its name as objectName.
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace ui {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text,
+                        const QRect& geometry, const QString& hint = {});
+// A raised panel that paints its own background.
+QFrame* makePanel(QWidget* parent, const char* name, const QRect& geometry);
+// A read-only or editable single-line box with a maximum length.
+QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry, int maxLength);
+
+void setBackgroundColor(QWidget* widget, const QColor& color);
+QColor backgroundColor(const QWidget* widget);
+void setTextColor(QWidget* widget, const QColor& color);
+
+}  // namespace ui

@@ -1,0 +1,54 @@
+#pragma once
+// A window in a fresh start directory with the fake platform, and the steps that bring it to
+// each screen the way a user gets there.
+#include <QDir>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <array>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "ui/TZuvoform.h"
+#include "ui/fake_platform.h"
+
+// Percentages of outcomes 1 and 0 per position; outcome 2 gets the rest.
+struct PositionEntry {
+    int p1;
+    int p0;
+};
+using ForecastEntry = std::array<PositionEntry, 13>;
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Makes a file of the shipped runtime set (pictures, media, calibration) available in the
+    // start directory; false when the build has no such file.
+    bool useRuntimeFile(const QString& name);
+    QString startPath(const QString& name) const { return QDir(startDir.path()).filePath(name); }
+
+    void finishIntro();  // runs the intro timers to their end
+    void openStage1();   // intro, then "Symulacja komputerowa"
+    // Selects every position in turn and sets its bars, as a user does with the mouse.
+    void enterForecast(const ForecastEntry& entry);
+    void setBars(int p1, int p0);
+    void clickButton(QWidget* button);  // a real mouse click (moves the focus first)
+
+    template <class T>
+    T* find(const char* name) const {
+        T* widget = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QTemporaryDir startDir;
+    QString previousDir;
+    FakePlatform platform;  // declared before the window so that it outlives it
+    std::unique_ptr<TZuvoform> window;
+};
+
+// The forecast of the analysis example with all templates available.
+ForecastEntry exampleForecast();
+// Every position 34 / 33 / 33.
+ForecastEntry uniformForecast();
