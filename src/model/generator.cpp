@@ -71,6 +71,12 @@ bool isDuplicate(std::string_view column, const SystemList& list) {
 int countDifferences(std::string_view a, std::string_view b) {
     // Only the 13 positions of a column count; a missing character differs from a present one.
     int differences = 0;
+    if (a.size() >= kPositionCount && b.size() >= kPositionCount) {
+        // The usual case, kept free of bounds checks: it runs for every entry at every step.
+        for (size_t i = 0; i < static_cast<size_t>(kPositionCount); ++i)
+            differences += a[i] != b[i];
+        return differences;
+    }
     for (size_t i = 0; i < static_cast<size_t>(kPositionCount); ++i) {
         const char ca = i < a.size() ? a[i] : '\0';
         const char cb = i < b.size() ? b[i] : '\0';
