@@ -18,18 +18,24 @@ struct GeneratorArea {
     QListWidget* ListBox1 = nullptr;
     QLabel* Label35 = nullptr;  // generated count
     QProgressBar* ProgressBar1 = nullptr;
-    QLabel* Label37 = nullptr;  // time left
-    QFrame* Panel29 = nullptr;  // time indicator
-    QLabel* Label39 = nullptr;  // selection
+    QLabel* Label37 = nullptr;               // time left
+    QFrame* Panel29 = nullptr;               // time indicator
+    QLabel* Label39 = nullptr;               // selection
     std::array<QFrame*, 6> indicatorBars{};  // Panel23 .. Panel28
-    QPushButton* Button19 = nullptr;  // "Wstecz"
-    QPushButton* Button20 = nullptr;  // "Dalej"
-    QPushButton* Button33 = nullptr;  // "Zapisz"
-    QPushButton* Button24 = nullptr;  // "Wydruk"
+    QPushButton* Button19 = nullptr;         // "Wstecz"
+    QPushButton* Button20 = nullptr;         // "Dalej"
+    QPushButton* Button33 = nullptr;         // "Zapisz"
+    QPushButton* Button24 = nullptr;         // "Wydruk"
     // result check
     QLineEdit* Edit1 = nullptr;
-    QPushButton* Button23 = nullptr;  // "OK"
-    std::array<QLabel*, 4> hitCounts{};       // Label43 .. Label46 (13, 12, 11, 10 hits)
+    QPushButton* Button23 = nullptr;            // "OK"
+    std::array<QLabel*, 4> hitCounts{};         // Label43 .. Label46 (13, 12, 11, 10 hits)
     std::array<QListWidget*, 4> numberLists{};  // ListBox2 .. ListBox5
     std::array<QListWidget*, 4> couponLists{};  // ListBox6 .. ListBox9
 };
+
+class QRect;
+class TZuvoform;
+
+// Builds the " Rezultaty " group (Edit1, "OK", counts and hit lists) inside the generator screen.
+void buildResultCheck(TZuvoform& window, QGroupBox* screen, const QRect& geometry);
