@@ -118,7 +118,8 @@ bool writeValue(const QString& path, const QByteArray& text, QString& error) {
         return false;
     }
     const QByteArray bytes = text + "\r\n";
-    if (file.write(bytes) != bytes.size()) file.cancelWriting();
+    // commit() alone does not notice a failing final flush.
+    if (file.write(bytes) != bytes.size() || !file.flush()) file.cancelWriting();
     if (!file.commit()) {
         error = QStringLiteral("Nie można zapisać pliku \"%1\".").arg(shownName(path));
         return false;

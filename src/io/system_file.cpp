@@ -81,8 +81,9 @@ bool writeSystemFile(const QString& path, const std::vector<std::string>& list, 
     }
     const std::string text = formatSystemText(list);
     const qint64 size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size) file.cancelWriting();
-    // After a short write commit() discards the temporary file and keeps the old one.
+    // commit() alone does not notice a failing final flush (a full disk would leave a cut
+    // file in place of the old one), so flush first and give up on any failure.
+    if (file.write(text.data(), size) != size || !file.flush()) file.cancelWriting();
     if (!file.commit()) {
         error = QStringLiteral("Nie można zapisać pliku \"%1\".").arg(shownName(path));
         return false;
