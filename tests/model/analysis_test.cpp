@@ -37,49 +37,19 @@ TemplateFlags onlyAvailable(std::initializer_list<int> numbers) {
     return flags;
 }
 
-const Forecast kExample1 = forecastOf({{60, 30, 10},
-                                       {45, 35, 20},
-                                       {70, 20, 10},
-                                       {40, 30, 30},
-                                       {50, 25, 25},
-                                       {33, 33, 34},
-                                       {80, 15, 5},
-                                       {20, 30, 50},
-                                       {55, 25, 20},
-                                       {10, 20, 70},
-                                       {65, 25, 10},
-                                       {35, 40, 25},
-                                       {50, 50, 0}});
-
-const Forecast kExample2 = forecastOf({{35, 30, 35},
-                                       {0, 45, 55},
-                                       {35, 35, 30},
-                                       {50, 50, 0},
-                                       {0, 50, 50},
-                                       {0, 45, 55},
-                                       {35, 35, 30},
-                                       {0, 50, 50},
-                                       {30, 35, 35},
-                                       {0, 45, 55},
-                                       {35, 30, 35},
-                                       {50, 0, 50},
-                                       {30, 35, 35}});
+// clang-format off
+const Forecast kExample1 = forecastOf({{60, 30, 10}, {45, 35, 20}, {70, 20, 10}, {40, 30, 30},
+    {50, 25, 25}, {33, 33, 34}, {80, 15, 5}, {20, 30, 50}, {55, 25, 20}, {10, 20, 70},
+    {65, 25, 10}, {35, 40, 25}, {50, 50, 0}});
+const Forecast kExample2 = forecastOf({{35, 30, 35}, {0, 45, 55}, {35, 35, 30}, {50, 50, 0},
+    {0, 50, 50}, {0, 45, 55}, {35, 35, 30}, {0, 50, 50}, {30, 35, 35}, {0, 45, 55},
+    {35, 30, 35}, {50, 0, 50}, {30, 35, 35}});
+// clang-format on
 
 // Keys alike at the given positions (1..13), all others different from it and from each other.
 Forecast withAlikeAt(std::initializer_list<int> positions) {
-    Forecast f = forecastOf({{40, 30, 30},
-                             {41, 30, 29},
-                             {42, 30, 28},
-                             {43, 30, 27},
-                             {44, 30, 26},
-                             {45, 30, 25},
-                             {46, 30, 24},
-                             {47, 30, 23},
-                             {48, 30, 22},
-                             {49, 30, 21},
-                             {51, 30, 19},
-                             {52, 30, 18},
-                             {53, 30, 17}});
+    Forecast f{};
+    for (int i = 0; i < kPositionCount; ++i) f[static_cast<size_t>(i)] = {40 + i, 30, 30 - i, 0};
     for (int p : positions) f.at(static_cast<size_t>(p - 1)) = PositionForecast{50, 25, 25, 0};
     return f;
 }

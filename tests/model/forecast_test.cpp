@@ -123,25 +123,6 @@ TEST(FormatPercent, RightAlignedInThreeCharacters) {
     EXPECT_EQ(formatPercent(100), "100");
 }
 
-TEST(ForecastEditor, EveryStoredPercentageReadsBackTheSame) {
-    for (int p1 = 0; p1 <= 100; ++p1) {
-        for (int p0 = 0; p0 <= 100 - p1; p0 += 7) {
-            PositionEditor editor;
-            moveBar1(editor, p1);
-            moveBar2(editor, p0);
-            PositionEditor reloaded;
-            loadEditor(reloaded, editorTexts(editor));
-            const PositionForecast a = editorRecord(editor);
-            const PositionForecast b = editorRecord(reloaded);
-            ASSERT_EQ(a.p1 + a.p0 + a.p2, 100);
-            ASSERT_EQ(b.p1, a.p1);
-            ASSERT_EQ(b.p0, a.p0);
-            ASSERT_EQ(b.p2, a.p2);
-            ASSERT_EQ(reloaded.bar2, p0);
-        }
-    }
-}
-
 TEST(ResetForecast, ClearsRecordsAndVisitedFlags) {
     Forecast forecast{};
     VisitedFlags visited{};

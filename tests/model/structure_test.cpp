@@ -68,14 +68,6 @@ TEST(StructureCounts, MixedStructure) {
     EXPECT_EQ(c.favourites + c.twoWay + c.threeWay, 13);
 }
 
-TEST(StructureCounts, AllCertainGivesOneCombination) {
-    const StructureCounts c = computeStructureCounts(filled(pos(0, 100, 0)));
-    EXPECT_EQ(c.certain0, 13);
-    EXPECT_EQ(c.favourites, 13);
-    EXPECT_EQ(c.possible1, 0);
-    EXPECT_EQ(c.combinationCount, 1);
-}
-
 TEST(ForecastRefusal, SkippedPositionComesFirst) {
     VisitedFlags visited = allVisited();
     visited[9] = 0;
@@ -110,13 +102,6 @@ TEST(ForecastRefusal, TooManyCertainPositions) {
         "rozsądniejsze dane abym mógł zaproponować Ci coś naprawdę wyjątkowego !";
     EXPECT_EQ(forecastRefusal(withCertain(12), v), tooSure);
     EXPECT_EQ(forecastRefusal(withCertain(13), v), tooSure);
-}
-
-TEST(ForecastRefusal, CountsCertainOnEveryOutcome) {
-    Forecast f = withCertain(0);
-    for (int i = 0; i < 7; ++i)
-        f[i] = i % 3 == 0 ? pos(100, 0, 0) : i % 3 == 1 ? pos(0, 100, 0) : pos(0, 0, 100);
-    EXPECT_NE(forecastRefusal(f, allVisited()).find("Z 7 faworytami"), std::string::npos);
 }
 
 }  // namespace

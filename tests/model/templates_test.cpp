@@ -38,25 +38,6 @@ TEST(TemplateCatalogue, NumbersCaptionsAndCodesFollowTheBoxes) {
     EXPECT_EQ(templateCaption(30), "8 1 4");
 }
 
-TEST(TemplateCatalogue, EveryTemplateIsAValidColumnCount) {
-    std::set<std::string> seen;
-    for (const Template& t : templateCatalogue()) {
-        EXPECT_EQ(t.ones + t.zeros + t.twos, 13);
-        for (int c : {t.ones, t.zeros, t.twos}) {
-            EXPECT_GE(c, 1);
-            EXPECT_LE(c, 8);
-        }
-        seen.insert(std::to_string(t.ones) + std::to_string(t.zeros) + std::to_string(t.twos));
-    }
-    EXPECT_EQ(seen.size(), static_cast<size_t>(kTemplateCount));
-}
-
-TEST(TemplateCatalogue, NumbersOutsideTheCatalogueHaveNoText) {
-    EXPECT_EQ(templateCode(0), "");
-    EXPECT_EQ(templateCode(31), "");
-    EXPECT_EQ(templateCaption(-1), "");
-}
-
 TEST(TemplateAvailability, ThreeWayForecastAllowsEverything) {
     const TemplateFlags flags =
         templateAvailability(computeStructureCounts(filled(pos(40, 30, 30))));
