@@ -1,7 +1,9 @@
 #include "ui/window_fixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -64,9 +66,46 @@ void WindowTest::enterForecast(const ForecastEntry& entry) {
     }
 }
 
+void WindowTest::goToStage2(const ForecastEntry& entry) {
+    openStage1();
+    enterForecast(entry);
+    clickButton(window->stage1.Button22);
+    ASSERT_TRUE(window->stage2.Panel2->isVisible());
+}
+
+void WindowTest::goToStage3(const ForecastEntry& entry) {
+    goToStage2(entry);
+    for (QCheckBox* box : window->stage2.templateBoxes)
+        if (box->isEnabled()) box->setChecked(true);
+    clickButton(window->stage2.Button14);
+    ASSERT_FALSE(window->stage2.Panel2->isEnabled());
+}
+
+void WindowTest::selectPosition(int k) {
+    window->stage1.positionButtons[k - 1]->setFocus(Qt::MouseFocusReason);
+}
+
+std::array<QString, 3> WindowTest::positionTexts(int k) const {
+    const int first = (k - 1) * 3;
+    return {window->stage1.percentEdits[first]->text(),
+            window->stage1.percentEdits[first + 1]->text(),
+            window->stage1.percentEdits[first + 2]->text()};
+}
+
 ForecastEntry exampleForecast() {
-    return {{{60, 30}, {45, 35}, {70, 20}, {40, 30}, {50, 25}, {33, 33}, {80, 15}, {20, 30},
-             {55, 25}, {10, 20}, {65, 25}, {35, 40}, {50, 50}}};
+    return {{{60, 30},
+             {45, 35},
+             {70, 20},
+             {40, 30},
+             {50, 25},
+             {33, 33},
+             {80, 15},
+             {20, 30},
+             {55, 25},
+             {10, 20},
+             {65, 25},
+             {35, 40},
+             {50, 50}}};
 }
 
 ForecastEntry uniformForecast() {

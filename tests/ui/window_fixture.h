@@ -1,11 +1,11 @@
 #pragma once
 // A window in a fresh start directory with the fake platform, and the steps that bring it to
 // each screen the way a user gets there.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <array>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "ui/TZuvoform.h"
@@ -19,7 +19,7 @@ struct PositionEntry {
 using ForecastEntry = std::array<PositionEntry, 13>;
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -34,6 +34,14 @@ protected:
     void enterForecast(const ForecastEntry& entry);
     void setBars(int p1, int p0);
     void clickButton(QWidget* button);  // a real mouse click (moves the focus first)
+    // Stage 1 with the whole forecast entered, then its "Dalej": Stage 2 is open.
+    void goToStage2(const ForecastEntry& entry);
+    // Stage 2 as above, every available template ticked, then its "Dalej": Stage 3 is open.
+    void goToStage3(const ForecastEntry& entry);
+    // Gives position k (1..13) the focus as a mouse click on its button does.
+    void selectPosition(int k);
+    // The three display texts of position k (1..13), in the order 1, 0, 2.
+    std::array<QString, 3> positionTexts(int k) const;
 
     template <class T>
     T* find(const char* name) const {
