@@ -190,9 +190,11 @@ std::string formatBound(double value) {
     const long double scaled = std::round(static_cast<long double>(value) * 100.0L);
     const bool negative = scaled < 0;
     const long long hundredths = std::llround(std::fabs(scaled));
-    std::string fraction = std::to_string(hundredths % 100);
-    if (fraction.size() < 2) fraction.insert(0, 1, '0');
-    return (negative ? "-" : "") + std::to_string(hundredths / 100) + "." + fraction;
+    std::string text = negative ? "-" : "";
+    text += std::to_string(hundredths / 100);
+    text += hundredths % 100 < 10 ? ".0" : ".";
+    text += std::to_string(hundredths % 100);
+    return text;
 }
 
 }  // namespace zuvo
