@@ -13,11 +13,13 @@ trap 'rm -rf "$work"' EXIT
 
 fontdir=/usr/share/fonts/truetype/dejavu
 bold=$fontdir/DejaVuSans-Bold.ttf
-sans=$fontdir/DejaVuSans.ttf
 for tool in ffmpeg convert; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
-[ -f "$bold" ] && [ -f "$sans" ] || { echo "missing DejaVu fonts in $fontdir" >&2; exit 1; }
+if [ ! -f "$bold" ]; then
+    echo "missing DejaVu fonts in $fontdir" >&2
+    exit 1
+fi
 
 # Quiet, deterministic ffmpeg: no metadata that changes from run to run.
 ff() { ffmpeg -hide_banner -loglevel error -y "$@"; }
@@ -83,7 +85,7 @@ convert -size 128x128 xc:none \
     -fill '#008080' -stroke '#004c4c' -strokewidth 4 -draw 'roundrectangle 4,4 123,123 20,20' \
     \( "$work/ball.png" -resize 76x76 \) -geometry +26+8 -composite \
     -font "$bold" -pointsize 28 -fill '#ffe14a' -stroke none -gravity south -annotate +0+6 '13' \
-    "PNG32:$icons/zuvo.png"
+    -define png:exclude-chunk=date,time "PNG32:$icons/zuvo.png"
 
 # --- Drav1.avi: the winning animation, 172 x 140, 5 s --------------------------------------------
 # A golden cup rises among firework bursts, then "13 !!!" flashes beneath it.
