@@ -26,10 +26,15 @@ void showOpenedSystem(TZuvoform& w) {
     GeneratorArea& g = w.gen;
     PrintArea& p = w.print;
 
-    g.ListBox1->clear();
-    for (const std::string& entry : w.state.systemList)
-        g.ListBox1->addItem(
-            QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
+    QListWidget* rows = g.ListBox1;
+    rows->clear();
+    const int rowHeight = rows->property("rowHeight").toInt();
+    for (const std::string& entry : w.state.systemList) {
+        // Single-byte text: every byte stays one character.
+        auto* item = new QListWidgetItem(
+            QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())), rows);
+        if (rowHeight > 0) item->setSizeHint(QSize(rows->viewport()->width(), rowHeight));
+    }
     g.GroupBox2->show();
     g.Label105->show();
     g.Label35->setText(QString::number(w.state.systemList.size()));

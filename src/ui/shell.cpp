@@ -222,12 +222,8 @@ void TZuvoform::FormCreate() {
     state.editor = zuvo::PositionEditor{};
     state.selectedPosition = 0;
 
-    // 9. Eight rows, one coupon form, fill the generated list.
-    if (QListWidget* list = gen.ListBox1) {
-        const int rowHeight = list->height() / 8;
-        list->setUniformItemSizes(true);
-        list->setGridSize(QSize(list->width() - 2 * list->frameWidth(), rowHeight));
-    }
+    // 9. Eight rows, one coupon form, fill the generated list; its rows take this height.
+    if (QListWidget* list = gen.ListBox1) list->setProperty("rowHeight", list->height() / 8);
 }
 
 void TZuvoform::Timer3Timer() {

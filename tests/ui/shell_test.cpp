@@ -1,0 +1,186 @@
+// Start-up, window placement, the intro and the help entry.
+#include <QAction>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include "ui/window_fixture.h"
+#include "ui/window_placement.h"
+
+TEST(WindowPlacement, CentresTheWindowWhenTheScreenHasRoom) {
+    const WindowOrigin origin = placeWindow(1024, 768, 735, 571);
+    EXPECT_EQ(origin.left, 144);  // 289 / 2 rounded down
+    EXPECT_EQ(origin.top, 98);    // 197 / 2 rounded down
+}
+
+TEST(WindowPlacement, ANarrowScreenPutsTheWindowAtTheLeftEdge) {
+    EXPECT_EQ(placeWindow(700, 768, 735, 571).left, 0);
+    EXPECT_EQ(placeWindow(735, 768, 735, 571).left, 0);
+    EXPECT_EQ(placeWindow(737, 768, 735, 571).left, 1);
+}
+
+TEST(WindowPlacement, LessThanThirtyOneSparePixelsPutTheWindowAtTheTop) {
+    EXPECT_EQ(placeWindow(1024, 600, 735, 570).top, 0);   // 30 spare
+    EXPECT_EQ(placeWindow(1024, 601, 735, 570).top, 15);  // 31 spare
+    EXPECT_EQ(placeWindow(1024, 500, 735, 570).top, 0);   // screen lower than the window
+}
+
+using ShellStartTest = WindowTest;
+
+TEST_F(ShellStartTest, OnlyHelpCanBeChosenWhileTheIntroRuns) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zuvo 2001"));
+    EXPECT_EQ(window->client->size(), QSize(729, 526));
+    for (QAction* entry :
+         {window->shell.Symulacja1, window->shell.Globalny1, window->shell.Preferencyjny1,
+          window->shell.Otworz1, window->shell.Zapisz1, window->shell.Wyjcie1})
+        EXPECT_FALSE(entry->isEnabled()) << entry->text().toStdString();
+    EXPECT_TRUE(window->shell.Opissystemu1->isEnabled());
+    EXPECT_TRUE(window->Timer3->isActive());
+    EXPECT_EQ(window->Timer3->interval(), 200);
+    for (QLabel* letter : window->shell.introLetters) EXPECT_FALSE(letter->isVisible());
+    for (QWidget* w : {static_cast<QWidget*>(window->shell.Label91),
+                       static_cast<QWidget*>(window->shell.Label92),
+                       static_cast<QWidget*>(window->shell.Button27),
+                       static_cast<QWidget*>(window->shell.Label116),
+                       static_cast<QWidget*>(window->shell.Label117)})
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+}
+
+TEST_F(ShellStartTest, StartsWithoutItsPicturesAndKeepsItsDefaults) {
+    // The fixture's start directory holds no pictures.
+    EXPECT_TRUE(window->shell.Image4->pixmap().isNull());
+    EXPECT_EQ(QString::fromStdString(window->state.startDirectory), startDir.path());
+    EXPECT_TRUE(window->state.askOnClose);
+    EXPECT_TRUE(window->state.listGenerated);
+    EXPECT_FALSE(window->state.resultsUnsaved);
+    EXPECT_FALSE(window->state.run.generatorRunning);
+    EXPECT_TRUE(window->Timer3->isActive());
+}
+
+TEST_F(ShellStartTest, LoadsBothPicturesFromTheStartDirectory) {
+    QImage background(804, 536, QImage::Format_RGB32);
+    background.fill(Qt::darkGreen);
+    ASSERT_TRUE(background.save(startPath(QStringLiteral("Lab.bmp")), "BMP"));
+    QImage generator(176, 144, QImage::Format_RGB32);
+    generator.fill(Qt::blue);
+    ASSERT_TRUE(generator.save(startPath(QStringLiteral("Dravik.bmp")), "BMP"));
+
+    TZuvoform second(platform);
+    EXPECT_EQ(second.shell.Image4->pixmap().size(), QSize(804, 536));
+    ASSERT_NE(second.gen.Image3, nullptr);
+    EXPECT_EQ(second.gen.Image3->pixmap().size(), QSize(176, 144));
+}
+
+TEST_F(ShellStartTest, HelpShowsTheTopicsOfTheHelpFile) {
+    window->shell.Opissystemu1->trigger();
+    ASSERT_EQ(platform.helpFiles.size(), 1u);
+    EXPECT_EQ(platform.helpFiles[0], startPath(QStringLiteral("TEMATY POMOCY.HLP")));
+}
+
+using IntroTest = WindowTest;
+
+TEST_F(IntroTest, LettersSpellThePhraseAndStandApart) {
+    QString phrase;
+    for (QLabel* letter : window->shell.introLetters) phrase += letter->text();
+    EXPECT_EQ(phrase, QStringLiteral("SYSTEMZKTÓRYMOSIĄGNIESZCEL!"));
+    EXPECT_TRUE(window->shell.introLetters[27]->text().isEmpty());
+    EXPECT_EQ(window->shell.introLetters[27]->objectName(), QStringLiteral("Label88"));
+    for (int i = 0; i < 6; ++i) {
+        const QRect r = window->shell.introLetters[static_cast<size_t>(i)]->geometry();
+        EXPECT_EQ(r.topLeft(), QPoint(52 + 28 * i, 32 + 8 * i)) << i;
+    }
+    for (size_t i = 6; i < 28; ++i) EXPECT_EQ(window->shell.introLetters[i]->y(), 56);
+    const QRect clientRect(QPoint(0, 0), window->client->size());
+    for (size_t i = 0; i < 28; ++i) {
+        const QRect r = window->shell.introLetters[i]->geometry();
+        EXPECT_TRUE(clientRect.contains(r)) << i;
+        for (size_t j = i + 1; j < 28; ++j)
+            EXPECT_FALSE(r.intersects(window->shell.introLetters[j]->geometry())) << i << " " << j;
+    }
+}
+
+TEST_F(IntroTest, LettersAppearOneByOneWithABeep) {
+    const auto& letters = window->shell.introLetters;
+    for (int step = 1; step <= 27; ++step) {
+        window->Timer3Timer();
+        EXPECT_EQ(platform.beeps, step);
+        EXPECT_TRUE(letters[static_cast<size_t>(step - 1)]->isVisible()) << step;
+        EXPECT_FALSE(letters[static_cast<size_t>(step)]->isVisible()) << step;
+    }
+    EXPECT_FALSE(window->shell.Label91->isVisible());
+    window->Timer3Timer();  // the empty 28th letter only beeps
+    EXPECT_EQ(platform.beeps, 28);
+    EXPECT_TRUE(window->shell.Label91->isVisible());
+    EXPECT_FALSE(window->shell.Label92->isVisible());
+    EXPECT_FALSE(window->Timer3->isActive());
+    EXPECT_TRUE(window->Timer4->isActive());
+    EXPECT_EQ(window->state.introStep, -5);
+}
+
+TEST_F(IntroTest, LettersVanishAfterAPauseAndTheSloganComesAtTwelve) {
+    for (int i = 0; i < 28; ++i) window->Timer3Timer();
+    const auto& letters = window->shell.introLetters;
+    for (int i = 0; i < 5; ++i) window->Timer4Timer();  // the pause
+    EXPECT_TRUE(letters[0]->isVisible());
+    for (int step = 1; step <= 11; ++step) {
+        window->Timer4Timer();
+        EXPECT_FALSE(letters[static_cast<size_t>(step - 1)]->isVisible()) << step;
+        EXPECT_TRUE(letters[static_cast<size_t>(step)]->isVisible()) << step;
+    }
+    EXPECT_FALSE(window->shell.Label92->isVisible());
+    window->Timer4Timer();  // step 12
+    EXPECT_TRUE(window->shell.Label92->isVisible());
+    EXPECT_FALSE(window->shell.Button27->isVisible());
+    EXPECT_FALSE(window->shell.Symulacja1->isEnabled());
+}
+
+TEST_F(IntroTest, TheEndShowsTheEntryButtonsAndEnablesTheMenu) {
+    finishIntro();
+    EXPECT_EQ(platform.beeps, 28);
+    for (QLabel* letter : window->shell.introLetters) EXPECT_FALSE(letter->isVisible());
+    EXPECT_TRUE(window->shell.Label91->isVisible());
+    EXPECT_TRUE(window->shell.Label92->isVisible());
+    EXPECT_TRUE(window->shell.Button27->isVisible());
+    EXPECT_TRUE(window->shell.Button27->isEnabled());
+    EXPECT_TRUE(window->shell.Button28->isVisible());
+    EXPECT_FALSE(window->shell.Button28->isEnabled());
+    for (QAction* entry :
+         {window->shell.Symulacja1, window->shell.Globalny1, window->shell.Preferencyjny1,
+          window->shell.Otworz1, window->shell.Wyjcie1})
+        EXPECT_TRUE(entry->isEnabled()) << entry->text().toStdString();
+    EXPECT_TRUE(window->shell.Gwarancyjny1->menuAction()->isEnabled());
+    EXPECT_FALSE(window->shell.Zapisz1->isEnabled());
+}
+
+TEST_F(IntroTest, SimulationButtonOpensStageOne) {
+    openStage1();
+    EXPECT_FALSE(window->shell.Label91->isVisible());
+    EXPECT_FALSE(window->shell.Label92->isVisible());
+    EXPECT_FALSE(window->shell.Button27->isVisible());
+    EXPECT_FALSE(window->shell.Button28->isVisible());
+    EXPECT_TRUE(window->stage1.GroupBox1->isVisible());
+    EXPECT_TRUE(window->stage1.Panel1->isVisible());
+    EXPECT_TRUE(window->shell.Wyjcie1->isEnabled());
+}
+
+TEST_F(IntroTest, CaptionsAndButtonsFitTheClientWithoutOverlapping) {
+    const QRect clientRect(QPoint(0, 0), window->client->size());
+    const std::vector<QWidget*> items = {window->shell.Label91, window->shell.Label92,
+                                         window->shell.Button27, window->shell.Button28};
+    for (size_t i = 0; i < items.size(); ++i) {
+        EXPECT_TRUE(clientRect.contains(items[i]->geometry()));
+        for (size_t j = i + 1; j < items.size(); ++j)
+            EXPECT_FALSE(items[i]->geometry().intersects(items[j]->geometry())) << i << " " << j;
+    }
+    for (QLabel* caption : {window->shell.Label91, window->shell.Label92, window->shell.Label116,
+                            window->shell.Label117}) {
+        EXPECT_TRUE(clientRect.contains(caption->geometry()));
+        // The whole caption fits on its line.
+        EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), caption->width())
+            << caption->objectName().toStdString();
+    }
+}
