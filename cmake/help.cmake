@@ -37,7 +37,7 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${_zuvo_help_src} pages
     COMMAND ${ZUVO_QHELPGENERATOR} pages/zuvo.qhcp -o pages/zuvo.qhc
     COMMAND ${CMAKE_COMMAND} -E make_directory ${ZUVO_RUNTIME_DIR}
-    COMMAND ${CMAKE_COMMAND} -E rm -rf "${ZUVO_RUNTIME_DIR}/.TEMATY POMOCY"
+    COMMAND ${CMAKE_COMMAND} -E rm -rf "${ZUVO_RUNTIME_DIR}/.${ZUVO_HELP_COLLECTION_NAME}"
     COMMAND ${CMAKE_COMMAND} -E copy pages/zuvo.qch ${ZUVO_RUNTIME_DIR}/zuvo.qch
     COMMAND ${CMAKE_COMMAND} -E copy pages/zuvo.qhc "${ZUVO_HELP_COLLECTION}"
     WORKING_DIRECTORY ${_zuvo_help_work}
