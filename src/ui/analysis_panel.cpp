@@ -17,6 +17,8 @@
 namespace {
 
 constexpr int kValueLeft = 186;
+constexpr int kNoticeTop = 290;
+constexpr int kNoticeHeight = 78;
 
 QFont boldFont(const QWidget* widget, int extraPoints = 0) {
     QFont font = widget->font();
@@ -42,15 +44,16 @@ QFrame* makeNavyBox(QWidget* parent, const char* name, const QRect& geometry) {
     return box;
 }
 
-QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, int top) {
-    QLabel* label = ui::makeLabel(parent, name, text, {12, top, kValueLeft - 16, 24});
+QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, int top,
+                    int height = 24) {
+    QLabel* label = ui::makeLabel(parent, name, text, {16, top, kValueLeft - 20, height});
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFont(boldFont(label));
     return label;
 }
 
 QLabel* makeRiskLine(QWidget* parent, const char* name, const QString& text, int top) {
-    QLabel* label = ui::makeLabel(parent, name, text, {12, top, 345, 16});
+    QLabel* label = ui::makeLabel(parent, name, text, {16, top, 337, 16});
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ui::setTextColor(label, ui::kNavy);
     return label;
@@ -75,10 +78,12 @@ void makeInterval(QFrame* box, const char* prefix, QLabel*& lower, const char* l
 QLabel* makeNotice(QWidget* parent, const char* name, const QString& text, const QColor& textColour,
                    const QColor& background) {
     // Opaque over the barber's interval, its risk line and the advice.
-    QLabel* notice = ui::makeLabel(parent, name, text, {16, 272, 337, 78});
+    QLabel* notice = ui::makeLabel(parent, name, text, {16, kNoticeTop, 337, kNoticeHeight});
     notice->setWordWrap(true);
     notice->setAlignment(Qt::AlignCenter);
-    notice->setFont(boldFont(notice, 1));
+    QFont font = parent->parentWidget()->font();
+    font.setBold(true);
+    notice->setFont(font);
     notice->setFrameShape(QFrame::Box);
     ui::setBackgroundColor(notice, background);
     ui::setTextColor(notice, textColour);
@@ -136,6 +141,11 @@ void TZuvoform::buildAnalysisPanel() {
     a.Panel41 = ui::makePanel(client, "Panel41", {4, 6, 369, 378});
     ui::setBackgroundColor(a.Panel41, ui::kFace);
     QWidget* p = a.Panel41;
+    // The table's text is a point smaller than the window's, so that the long risk lines and the
+    // advice fit; the notices keep the window's size and stand out.
+    QFont small = client->font();
+    small.setPointSizeF(small.pointSizeF() - 1.0);
+    p->setFont(small);
 
     a.Label224 = ui::makeLabel(
         p, "Label224", QStringLiteral("Analiza rozkładu prawdopodobieństwa "), {8, 6, 353, 22});
@@ -145,51 +155,52 @@ void TZuvoform::buildAnalysisPanel() {
     a.Label224->setAlignment(Qt::AlignCenter);
     ui::setTextColor(a.Label224, ui::kNavy);
 
-    makeCaption(p, "OptimalTemplateCaption", QStringLiteral("Optymalny szablon"), 36);
-    a.Panel42 = makeNavyBox(p, "Panel42", {kValueLeft, 36, 56, 24});
+    makeCaption(p, "OptimalTemplateCaption", QStringLiteral("Optymalny szablon"), 38);
+    a.Panel42 = makeNavyBox(p, "Panel42", {kValueLeft, 38, 56, 24});
     a.Label231 = makeValue(a.Panel42, "Label231", {2, 2, 52, 20});
 
-    makeCaption(p, "AdmissibleTemplatesCaption", QStringLiteral("Dopuszczalne szablony"), 64);
-    a.Label248 = makeValue(p, "Label248", {kValueLeft, 64, 52, 24});
-    a.Label245 = makeValue(p, "Label245", {kValueLeft + 58, 64, 52, 24});
-    a.Label246 = makeValue(p, "Label246", {kValueLeft + 116, 64, 52, 24});
+    makeCaption(p, "AdmissibleTemplatesCaption", QStringLiteral("Dopuszczalne szablony"), 68);
+    a.Label248 = makeValue(p, "Label248", {kValueLeft, 68, 52, 24});
+    a.Label245 = makeValue(p, "Label245", {kValueLeft + 58, 68, 52, 24});
+    a.Label246 = makeValue(p, "Label246", {kValueLeft + 114, 68, 52, 24});
 
-    makeCaption(p, "OptimalMaskCaption", QStringLiteral("Optymalna maska"), 92);
-    a.Panel44 = makeNavyBox(p, "Panel44", {kValueLeft, 92, 56, 24});
+    makeCaption(p, "OptimalMaskCaption", QStringLiteral("Optymalna maska"), 98);
+    a.Panel44 = makeNavyBox(p, "Panel44", {kValueLeft, 98, 56, 24});
     a.Label243 = makeValue(a.Panel44, "Label243", {2, 2, 52, 20});
 
-    makeCaption(p, "AdmissibleMaskCaption", QStringLiteral("Dopuszczalna maska"), 120);
-    a.Label244 = makeValue(p, "Label244", {kValueLeft, 120, 52, 24});
+    makeCaption(p, "AdmissibleMaskCaption", QStringLiteral("Dopuszczalna maska"), 128);
+    a.Label244 = makeValue(p, "Label244", {kValueLeft, 128, 52, 24});
 
-    makeCaption(p, "OptimalIntervalCaption", QStringLiteral("Optymalny przedział"), 152);
-    a.Panel43 = makeNavyBox(p, "Panel43", {kValueLeft, 152, 168, 24});
+    makeCaption(p, "OptimalIntervalCaption", QStringLiteral("Optymalny przedział"), 164);
+    a.Panel43 = makeNavyBox(p, "Panel43", {kValueLeft, 164, 166, 24});
     makeInterval(a.Panel43, "OptimalInterval", a.Label181, "Label181", a.Label182, "Label182");
     a.Label126 = makeRiskLine(
         p, "Label126",
-        QStringLiteral("Iloraz zysk/wkład - b. duży ; stopień ryzyka - zrównoważony"), 178);
+        QStringLiteral("Iloraz zysk/wkład - b. duży ; stopień ryzyka - zrównoważony"), 190);
 
-    makeCaption(p, "GroundIntervalCaption", QStringLiteral("Przedział gruntowy"), 204);
-    QFrame* ground = makeNavyBox(p, "GroundIntervalBox", {kValueLeft, 204, 168, 24});
+    makeCaption(p, "GroundIntervalCaption", QStringLiteral("Przedział gruntowy"), 220);
+    QFrame* ground = makeNavyBox(p, "GroundIntervalBox", {kValueLeft, 220, 166, 24});
     makeInterval(ground, "GroundInterval", a.Label238, "Label238", a.Label226, "Label226");
     a.Label125 = makeRiskLine(
         p, "Label125", QStringLiteral("Iloraz zysk/wkład - średni ; stopień ryzyka - niewielki"),
-        230);
+        246);
 
-    makeCaption(p, "BarberIntervalCaption", QStringLiteral("Przedział fryzjerski"), 274);
-    QFrame* barber = makeNavyBox(p, "BarberIntervalBox", {kValueLeft, 274, 168, 24});
+    // The lower block (barber's row, its risk line, the advice) is what a notice covers.
+    makeCaption(p, "BarberIntervalCaption", QStringLiteral("Przedział fryzjerski"), kNoticeTop, 22);
+    QFrame* barber = makeNavyBox(p, "BarberIntervalBox", {kValueLeft, kNoticeTop, 166, 22});
     makeInterval(barber, "BarberInterval", a.Label408, "Label408", a.Label412, "Label412");
     a.Label124 = makeRiskLine(
         p, "Label124", QStringLiteral("Iloraz zysk/wkład - mały ; stopień ryzyka - bardzo mały"),
-        300);
+        kNoticeTop + 22);
 
     a.Label123 = ui::makeLabel(
         p, "Label123",
         QStringLiteral("Jeżeli nie jesteś zwolennikiem podwyższonego ryzyka, lub grasz w Totka "
                        "tylko sporadycznie, wybierz przedział gruntowy. "),
-        {12, 318, 345, 40});
+        {16, kNoticeTop + 38, 337, kNoticeHeight - 38});
     a.Label123->setWordWrap(true);
     a.Label123->setFrameShape(QFrame::Box);
-    a.Label123->setMargin(2);
+    a.Label123->setIndent(3);
     ui::setBackgroundColor(a.Label123, ui::kWindow);
 
     a.Label402 = makeNotice(

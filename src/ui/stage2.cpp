@@ -43,6 +43,10 @@ zuvo::TemplateFlags checkedTemplates(const TZuvoform& w) {
 QLabel* makeWrappedLabel(QWidget* parent, const char* name, const QString& text,
                          const QRect& geometry) {
     QLabel* label = ui::makeLabel(parent, name, text, geometry);
+    // A point smaller than the window's text: the notice needs five lines under the list.
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() - 1.0);
+    label->setFont(font);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -52,7 +56,7 @@ QLabel* makeReminder(QWidget* parent, const char* name, const QString& text, int
     QLabel* label = ui::makeLabel(parent, name, text, {12, top, 705, 28});
     QFont font = label->font();
     font.setBold(true);
-    font.setPointSize(font.pointSize() + 3);
+    font.setPointSize(font.pointSize() + 2);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     ui::setTextColor(label, ui::kYellow);
@@ -68,7 +72,7 @@ void TZuvoform::buildStage2() {
     ui::setBackgroundColor(s.Panel2, ui::kFace);
 
     QLabel* heading =
-        ui::makeLabel(s.Panel2, "Stage2Heading", QStringLiteral("ETAP  2"), {8, 6, 331, 20});
+        ui::makeLabel(s.Panel2, "Stage2Heading", QStringLiteral("ETAP  2"), {8, 4, 331, 20});
     QFont bold = heading->font();
     bold.setBold(true);
     QFont headingFont = bold;
@@ -79,22 +83,22 @@ void TZuvoform::buildStage2() {
 
     QLabel* structure =
         ui::makeLabel(s.Panel2, "StructureHeading", QStringLiteral("Aktualna struktura danych"),
-                      {12, 28, 323, 18});
+                      {12, 26, 323, 18});
     structure->setFont(bold);
-    s.Label9 = ui::makeLabel(s.Panel2, "Label9", kFavourites, {20, 47, 315, 17});
-    s.Label10 = ui::makeLabel(s.Panel2, "Label10", kTwoWay, {20, 64, 315, 17});
-    s.Label11 = ui::makeLabel(s.Panel2, "Label11", kThreeWay, {20, 81, 315, 17});
-    s.Label12 = ui::makeLabel(s.Panel2, "Label12", kCombinations, {20, 98, 315, 17});
+    s.Label9 = ui::makeLabel(s.Panel2, "Label9", kFavourites, {20, 44, 315, 16});
+    s.Label10 = ui::makeLabel(s.Panel2, "Label10", kTwoWay, {20, 60, 315, 16});
+    s.Label11 = ui::makeLabel(s.Panel2, "Label11", kThreeWay, {20, 76, 315, 16});
+    s.Label12 = ui::makeLabel(s.Panel2, "Label12", kCombinations, {20, 92, 315, 16});
 
     QLabel* list =
         ui::makeLabel(s.Panel2, "TemplateListHeading",
-                      QStringLiteral("Lista optymalnych szablonów "), {12, 120, 323, 18});
+                      QStringLiteral("Lista optymalnych szablonów "), {12, 110, 323, 18});
     list->setFont(bold);
 
     // One column per number of ones (7, 6, 5, 4, 8), as the catalogue is ordered.
     constexpr std::array<int, 5> kColumnStart{1, 6, 12, 19, 27};
-    constexpr int kBoxTop = 140;
-    constexpr int kBoxStep = 18;
+    constexpr int kBoxTop = 130;
+    constexpr int kBoxStep = 17;
     for (int column = 0; column < 5; ++column) {
         const int first = kColumnStart[column];
         const int last = column + 1 < 5 ? kColumnStart[column + 1] - 1 : zuvo::kTemplateCount;
@@ -107,7 +111,7 @@ void TZuvoform::buildStage2() {
         }
     }
 
-    constexpr QRect kNoteArea{10, 286, 327, 54};
+    constexpr QRect kNoteArea{10, 270, 327, 68};
     s.Label13 = makeWrappedLabel(
         s.Panel2, "Label13",
         QStringLiteral("  Niestety ! Dane które wpisałeś, odbiegają zasadniczo od optymalnych "
@@ -122,12 +126,12 @@ void TZuvoform::buildStage2() {
                        "pierwsza - ilość jedynek , druga - ilość zer , trzecia - ilość dwójek."),
         kNoteArea);
 
-    s.Button36 = ui::makeButton(s.Panel2, "Button36", QStringLiteral("Analiza"), {10, 342, 78, 28});
-    s.Button16 = ui::makeButton(s.Panel2, "Button16", QStringLiteral("Extra"), {93, 342, 78, 28},
+    s.Button36 = ui::makeButton(s.Panel2, "Button36", QStringLiteral("Analiza"), {10, 344, 78, 28});
+    s.Button16 = ui::makeButton(s.Panel2, "Button16", QStringLiteral("Extra"), {93, 344, 78, 28},
                                 QStringLiteral("Optymalny układ"));
-    s.Button15 = ui::makeButton(s.Panel2, "Button15", QStringLiteral("Wstecz"), {176, 342, 78, 28},
+    s.Button15 = ui::makeButton(s.Panel2, "Button15", QStringLiteral("Wstecz"), {176, 344, 78, 28},
                                 QStringLiteral("Powrót do Etapu 1"));
-    s.Button14 = ui::makeButton(s.Panel2, "Button14", QStringLiteral("Dalej"), {259, 342, 78, 28},
+    s.Button14 = ui::makeButton(s.Panel2, "Button14", QStringLiteral("Dalej"), {259, 344, 78, 28},
                                 QStringLiteral("Przejście do Etapu 3 "));
     connect(s.Button14, &QPushButton::clicked, this, &TZuvoform::Button14Click);
     connect(s.Button15, &QPushButton::clicked, this, &TZuvoform::Button15Click);
