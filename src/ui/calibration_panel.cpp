@@ -21,7 +21,7 @@
 
 namespace {
 
-const QRect kCalibrationRect(448, 214, 273, 304);
+const QRect kCalibrationRect(488, 10, 233, 300);  // over the print panel
 constexpr int kPictureWidth = 56;
 constexpr int kPictureHeight = 90;
 
@@ -86,11 +86,11 @@ void buildCalibrationPanel(TZuvoform& w) {
     ui::setBackgroundColor(a.Panel52, ui::kSilver);
     QFrame* p = a.Panel52;
 
-    caption(p, "Panel52Caption", QStringLiteral("Wybierz rodzaj kuponu"), QRect(8, 4, 257, 18));
+    caption(p, "Panel52Caption", QStringLiteral("Wybierz rodzaj kuponu"), QRect(8, 4, 217, 18));
     const char* pictureNames[2] = {"ImageCouponA", "ImageCouponB"};
     const char* pictureCaptions[2] = {"LabelCouponA", "LabelCouponB"};
     for (int type = 0; type < 2; ++type) {
-        const int x = 14 + 76 * type;
+        const int x = 10 + 62 * type;
         QLabel* picture =
             caption(p, pictureNames[type], QString(), QRect(x, 24, kPictureWidth, kPictureHeight));
         picture->setPixmap(formPicture(type));
@@ -103,7 +103,7 @@ void buildCalibrationPanel(TZuvoform& w) {
 
     a.RadioGroup1 = new QGroupBox(p);
     a.RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    a.RadioGroup1->setGeometry(170, 24, 92, 92);
+    a.RadioGroup1->setGeometry(134, 24, 90, 92);
     a.couponGroup = new QButtonGroup(a.RadioGroup1);
     a.couponGroup->setObjectName(QStringLiteral("RadioGroup1Items"));
     for (int type = 0; type < 2; ++type) {
@@ -117,14 +117,14 @@ void buildCalibrationPanel(TZuvoform& w) {
     }
 
     caption(p, "Panel52Advanced", QStringLiteral("Ustawienia zaawansowane"),
-            QRect(8, 138, 257, 18));
+            QRect(8, 138, 217, 18));
     buildEdgeBox(p, a.Edit44, "Edit44", "Edit44Caption", "Edit44Unit", QStringLiteral("    L"), 4,
                  158);
-    buildEdgeBox(p, a.Edit45, "Edit45", "Edit45Caption", "Edit45Unit", QStringLiteral("    P"), 136,
+    buildEdgeBox(p, a.Edit45, "Edit45", "Edit45Caption", "Edit45Unit", QStringLiteral("    P"), 118,
                  158);
     a.UpDown3 = new TUpDown(Qt::Horizontal, p);
     a.UpDown3->setObjectName(QStringLiteral("UpDown3"));
-    a.UpDown3->setGeometry(46, 184, 176, 18);
+    a.UpDown3->setGeometry(46, 184, 150, 18);
     a.UpDown3->setRange(0, 140);
     a.UpDown3->setPosition(0);
 
@@ -139,11 +139,11 @@ void buildCalibrationPanel(TZuvoform& w) {
     a.UpDown4->setRange(1000, 500);
     a.UpDown4->setPosition(500);
 
-    a.Button31 = ui::makeButton(p, "Button31", QStringLiteral("Drukuj"), QRect(8, 270, 80, 26),
+    a.Button31 = ui::makeButton(p, "Button31", QStringLiteral("Drukuj"), QRect(6, 268, 70, 26),
                                 QStringLiteral("Wydruk kontrolny"));
-    a.Button34 = ui::makeButton(p, "Button34", QStringLiteral("Zapisz"), QRect(96, 270, 80, 26),
+    a.Button34 = ui::makeButton(p, "Button34", QStringLiteral("Zapisz"), QRect(82, 268, 70, 26),
                                 QStringLiteral("Zapamiętuje aktualne ustawienia "));
-    a.Button35 = ui::makeButton(p, "Button35", QStringLiteral("Koniec"), QRect(184, 270, 80, 26),
+    a.Button35 = ui::makeButton(p, "Button35", QStringLiteral("Koniec"), QRect(158, 268, 70, 26),
                                 QStringLiteral("Zakończenie testu"));
     a.Panel52->hide();
 

@@ -17,8 +17,9 @@
 
 namespace {
 
-const QRect kPrintPanelRect(448, 214, 273, 304);
-const QRect kInstructionsRect(296, 214, 148, 304);
+// The strip right of the generator screen's list and status.
+const QRect kPrintPanelRect(488, 10, 233, 290);
+const QRect kInstructionsRect(488, 304, 233, 214);
 
 QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                     bool bold = false) {
@@ -36,7 +37,7 @@ void buildInstructions(TZuvoform& w) {
     ui::setBackgroundColor(w.print.Panel32, ui::kSilver);
     QLabel* title =
         makeCaption(w.print.Panel32, "Panel32Caption", QStringLiteral("Kolejność postępowania"),
-                    QRect(6, 6, 136, 18), true);
+                    QRect(6, 4, 221, 18), true);
     title->setAlignment(Qt::AlignCenter);
     // The blank runs in these texts decide where the narrow labels break their lines.
     const QString steps[3] = {
@@ -50,7 +51,7 @@ void buildInstructions(TZuvoform& w) {
     const char* names[3] = {"Panel32Step1", "Panel32Step2", "Panel32Step3"};
     for (int i = 0; i < 3; ++i) {
         QLabel* step =
-            makeCaption(w.print.Panel32, names[i], steps[i], QRect(6, 30 + 90 * i, 136, 86));
+            makeCaption(w.print.Panel32, names[i], steps[i], QRect(6, 24 + 62 * i, 221, 60));
         step->setWordWrap(true);
         step->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -92,22 +93,22 @@ void TZuvoform::buildPrintPanel() {
     ui::setBackgroundColor(print.Panel31, ui::kSilver);
     QFrame* p = print.Panel31;
     QLabel* title = makeCaption(p, "Panel31Caption", QStringLiteral("WYDRUK  SYSTEMU"),
-                                QRect(8, 6, 257, 18), true);
+                                QRect(8, 6, 217, 18), true);
     title->setAlignment(Qt::AlignCenter);
 
     makeCaption(p, "PrintTextCaption", QStringLiteral("W postaci pliku tekstowego "),
-                QRect(12, 30, 250, 16));
+                QRect(12, 30, 213, 16));
     print.Button25 = ui::makeButton(p, "Button25", QStringLiteral("Drukuj - txt"),
                                     QRect(12, 50, 120, 26), QStringLiteral("Sposób  postępowania"));
 
     makeCaption(p, "PrintCouponCaption", QStringLiteral("Na blankietach Totalizatora"),
-                QRect(12, 88, 250, 16));
-    print.Button30 = ui::makeButton(p, "Button30", QStringLiteral("TEST"), QRect(12, 108, 76, 26),
+                QRect(12, 88, 213, 16));
+    print.Button30 = ui::makeButton(p, "Button30", QStringLiteral("TEST"), QRect(8, 108, 68, 26),
                                     QStringLiteral("Test kontrolny wydruku"));
-    print.Button26 = ui::makeButton(p, "Button26", QStringLiteral("Drukuj"), QRect(98, 108, 76, 26),
+    print.Button26 = ui::makeButton(p, "Button26", QStringLiteral("Drukuj"), QRect(82, 108, 68, 26),
                                     QStringLiteral("Wydruk kolejnych kuponów"));
     print.Button32 =
-        ui::makeButton(p, "Button32", QStringLiteral("Powtórz"), QRect(184, 108, 76, 26),
+        ui::makeButton(p, "Button32", QStringLiteral("Powtórz"), QRect(156, 108, 68, 26),
                        QStringLiteral("Powtórka ostatnio drukowanego"));
 
     makeCaption(p, "PrintNeededCaption", QStringLiteral("Potrzebnych blk. :"),
@@ -117,7 +118,7 @@ void TZuvoform::buildPrintPanel() {
     print.Label60 = makeCaption(p, "Label60", QString(), QRect(150, 174, 60, 18), true);
 
     print.Button29 = ui::makeButton(p, "Button29", QStringLiteral("Koniec wydruku"),
-                                    QRect(12, 266, 248, 28), QStringLiteral("Zakończenie wydruku"));
+                                    QRect(12, 252, 209, 28), QStringLiteral("Zakończenie wydruku"));
     print.Button32->setEnabled(false);
     print.Button29->setEnabled(false);
     print.Panel31->hide();
