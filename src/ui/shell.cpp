@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -60,6 +61,22 @@ void loadPicture(QLabel* label, const QString& path) {
     if (!picture.isNull()) label->setPixmap(picture);
 }
 
+// The background picture keeps its colours in the farewell, when the whole window is disabled
+// (a plain label would draw it washed out then).
+class BackgroundPicture : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        const QPixmap picture = pixmap();
+        if (picture.isNull()) return;
+        QPainter painter(this);
+        const QRect target(QPoint(0, 0), picture.size());
+        painter.drawPixmap(target.translated(rect().center() - target.center()), picture);
+    }
+};
+
 void enableSystemEntries(TZuvoform& w, bool enabled) {
     w.shell.Symulacja1->setEnabled(enabled);
     w.shell.Gwarancyjny1->setEnabled(enabled);
@@ -110,9 +127,9 @@ void TZuvoform::buildShell() {
 
     // Built first, so that every panel lies above the picture; the 804 x 536 picture is
     // centred on the client area and its edges fall outside.
-    shell.Image4 =
-        ui::makeLabel(client, "Image4", QString(), QRect(0, 0, kClientWidth, kClientHeight));
-    shell.Image4->setAlignment(Qt::AlignCenter);
+    shell.Image4 = new BackgroundPicture(client);
+    shell.Image4->setObjectName(QStringLiteral("Image4"));
+    shell.Image4->setGeometry(0, 0, kClientWidth, kClientHeight);
     shell.Panel34 = ui::makePanel(client, "Panel34", QRect(0, 0, kClientWidth, 3));
     ui::setBackgroundColor(shell.Panel34, ui::kNavy);
 }
@@ -130,19 +147,20 @@ void TZuvoform::buildIntro() {
         "ZKTÓRYM"
         "OSIĄGNIESZ"
         "CEL!");
-    const int wordStarts[] = {6, 13, 23};  // letter indexes that begin a new word on the line
+    // Letter indexes that begin a word on the line: "Z", "KTÓRYM", "OSIĄGNIESZ", "CEL!".
+    const int wordStarts[] = {6, 7, 13, 23};
     int x = 228;
     for (int i = 0; i < kIntroLetterCount; ++i) {
         QRect geometry;
         if (i < 6) {
             geometry = QRect(52 + 28 * i, 32 + 8 * i, 28, 36);
         } else {
-            if (i == wordStarts[1] || i == wordStarts[2]) x += 14;
+            if (i == wordStarts[1] || i == wordStarts[2] || i == wordStarts[3]) x += 10;
             geometry = QRect(x, 56, 21, 36);
             x += 21;
         }
         const QString text = i < phrase.size() ? QString(phrase.at(i)) : QString();
-        QLabel* letter = makeCaption(client, kNames[i], text, geometry, 26, ui::kYellow);
+        QLabel* letter = makeCaption(client, kNames[i], text, geometry, 24, ui::kYellow);
         letter->setAlignment(Qt::AlignCenter);
         shell.introLetters[static_cast<size_t>(i)] = letter;
     }
@@ -160,8 +178,12 @@ void TZuvoform::buildIntro() {
                                     QRect(148, 300, 200, 40));
     shell.Button28 = ui::makeButton(client, "Button28", QStringLiteral("Systemy gwarancyjne"),
                                     QRect(381, 300, 200, 40));
-    shell.Button27->setFont(boldFont(13));
-    shell.Button28->setFont(boldFont(13));
+    for (QPushButton* button : {shell.Button27, shell.Button28}) {
+        button->setFont(boldFont(13));
+        QPalette face = button->palette();
+        face.setColor(QPalette::Button, ui::kFace);
+        button->setPalette(face);
+    }
     shell.Button27->hide();
     shell.Button28->hide();
     shell.Button28->setEnabled(false);  // the guaranteed systems are not offered yet
