@@ -213,15 +213,12 @@ TEST_F(Stage1Test, AnotherWindowNeitherStoresNorSelectsAgain) {
     EXPECT_EQ(shown(), (Shown{30, 30, 70, 30, 30, 40}));
 }
 
-TEST_F(Stage1Test, NeedleGaugeClampsAndPointsAlongTheDial) {
+TEST_F(Stage1Test, GaugesClampTheirValues) {
     TNeedleGauge* gauge = window->stage1.Gauge2;
     gauge->setValue(140);
     EXPECT_EQ(gauge->value(), 100);
     gauge->setValue(-3);
     EXPECT_EQ(gauge->value(), 0);
-    EXPECT_DOUBLE_EQ(TNeedleGauge::needleAngle(0), 180.0);
-    EXPECT_DOUBLE_EQ(TNeedleGauge::needleAngle(50), 90.0);
-    EXPECT_DOUBLE_EQ(TNeedleGauge::needleAngle(100), 0.0);
 }
 
 // "Dalej" of Stage 1: refusals and acceptance.
@@ -295,4 +292,16 @@ TEST_F(Stage1DalejTest, AcceptanceStoresTheFocusedPositionAndLocksStage1) {
     EXPECT_TRUE(window->stage2.Panel2->isVisible());
     EXPECT_TRUE(window->Timer5->isActive());
     EXPECT_EQ(window->state.combinationCount, 2 * 531441);
+}
+
+TEST_F(Stage1DalejTest, DalejWithoutAFocusChangeStillStoresTheSelectedPosition) {
+    enterForecast(exampleForecast());
+    selectPosition(2);
+    setBars(10, 80);
+    // A keyboard shortcut presses the button without moving the focus.
+    window->stage1.Button22->click();
+    EXPECT_EQ(positionTexts(2), (std::array<QString, 3>{" 10", " 80", " 10"}));
+    EXPECT_EQ(window->state.forecast[1].p2, 10);
+    EXPECT_TRUE(window->stage2.Panel2->isVisible());
+    EXPECT_EQ(window->state.selectedPosition, 0);
 }

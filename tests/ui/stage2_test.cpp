@@ -120,14 +120,6 @@ TEST_F(Stage2Test, DalejWithoutMarksRefusesAndStopsTheReminders) {
     for (uint8_t flag : window->state.chosenTemplates) EXPECT_EQ(flag, 0);
 }
 
-TEST_F(Stage2Test, MarkOnAnUnavailableTemplateDoesNotCount) {
-    goToStage2(fewZerosForecast());
-    window->stage2.templateBoxes[4]->setChecked(true);  // "7 1 5", unavailable
-    platform.expectMessage(QString::fromUtf8("Nie wybrałeś żadnego schematu !!!"));
-    clickButton(window->stage2.Button14);
-    EXPECT_TRUE(window->stage2.Panel2->isEnabled());
-}
-
 TEST_F(Stage2Test, DalejHandsTheTickedAvailableTemplatesToStage3) {
     goToStage2(fewZerosForecast());
     window->stage2.templateBoxes[4]->setChecked(true);  // unavailable: not handed over
