@@ -1,5 +1,6 @@
 #pragma once
 // The generator screen: list, status, commands and the result check.
+#include <QPalette>
 #include <array>
 
 class QFrame;
@@ -22,10 +23,14 @@ struct GeneratorArea {
     QFrame* Panel29 = nullptr;               // time indicator
     QLabel* Label39 = nullptr;               // selection
     std::array<QFrame*, 6> indicatorBars{};  // Panel23 .. Panel28
-    QPushButton* Button19 = nullptr;         // "Wstecz"
-    QPushButton* Button20 = nullptr;         // "Dalej"
-    QPushButton* Button33 = nullptr;         // "Zapisz"
-    QPushButton* Button24 = nullptr;         // "Wydruk"
+    // Prebuilt looks of the bars, [0] for an even first draw and [1] for an odd one, and the
+    // look they show now (-1: the face colour); the step timer recolours them every tick.
+    std::array<std::array<QPalette, 6>, 2> barLooks;
+    int barParity = -1;
+    QPushButton* Button19 = nullptr;  // "Wstecz"
+    QPushButton* Button20 = nullptr;  // "Dalej"
+    QPushButton* Button33 = nullptr;  // "Zapisz"
+    QPushButton* Button24 = nullptr;  // "Wydruk"
     // result check
     QLineEdit* Edit1 = nullptr;
     QPushButton* Button23 = nullptr;            // "OK"

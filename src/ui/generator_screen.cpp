@@ -40,16 +40,33 @@ void enableNewAndOpen(TZuvoform& w, bool enabled) {
 
 void paintBarsFace(TZuvoform& w) {
     for (QFrame* bar : w.gen.indicatorBars) ui::setBackgroundColor(bar, ui::kFace);
+    w.gen.barParity = -1;
 }
 
 // The activity bars flicker between two colour sets with the lowest bit of the first draw.
-void paintBarsForDraw(TZuvoform& w, int32_t firstDraw) {
-    static const QColor odd[6] = {ui::kBlue, ui::kFuchsia, ui::kYellow,
-                                  ui::kAqua, ui::kRed,     ui::kLime};
+void prepareBarLooks(GeneratorArea& g) {
     static const QColor even[6] = {ui::kLime, ui::kAqua,   ui::kBlue,
                                    ui::kRed,  ui::kYellow, ui::kFuchsia};
-    const QColor* colours = (firstDraw & 1) != 0 ? odd : even;
-    for (int i = 0; i < 6; ++i) ui::setBackgroundColor(w.gen.indicatorBars[i], colours[i]);
+    static const QColor odd[6] = {ui::kBlue, ui::kFuchsia, ui::kYellow,
+                                  ui::kAqua, ui::kRed,     ui::kLime};
+    for (int i = 0; i < 6; ++i) {
+        for (int parity = 0; parity < 2; ++parity) {
+            QPalette look = g.indicatorBars[i]->palette();
+            const QColor& colour = parity == 0 ? even[i] : odd[i];
+            for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+                look.setColor(role, colour);
+            g.barLooks[parity][i] = look;
+        }
+    }
+}
+
+// At a thousand ticks a second the bars change only when the parity does, from ready palettes.
+void paintBarsForDraw(TZuvoform& w, int32_t firstDraw) {
+    GeneratorArea& g = w.gen;
+    const int parity = (firstDraw & 1) != 0 ? 1 : 0;
+    if (parity == g.barParity) return;
+    for (int i = 0; i < 6; ++i) g.indicatorBars[i]->setPalette(g.barLooks[parity][i]);
+    g.barParity = parity;
 }
 
 // Brings the list box up to the system list; the generator only ever appends.
@@ -94,6 +111,8 @@ void buildList(TZuvoform& w, QGroupBox* screen) {
     w.gen.ListBox1 = list;
 
     // Position numbers over the 13 characters.
+    QFont headerFont = screen->font();
+    headerFont.setPixelSize(10);
     const int textX = kListX + frame + margin;
     for (int p = 0; p < 13; ++p) {
         const QByteArray name = "ListHeader" + QByteArray::number(p + 1);
@@ -101,6 +120,7 @@ void buildList(TZuvoform& w, QGroupBox* screen) {
             ui::makeLabel(screen, name.constData(), QString::number(p + 1),
                           QRect(textX + p * advance - 4, kListY - 16, advance + 8, 15));
         number->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        number->setFont(headerFont);
         ui::setTextColor(number, ui::kNavy);
     }
     // Seven thin bars between the eight rows; they let the mouse through to the list.
@@ -180,6 +200,7 @@ void TZuvoform::buildGeneratorScreen() {
             ui::makePanel(screen, name.constData(), QRect(kListX + i * 42, barsY, 38, 10));
     }
     paintBarsFace(*this);
+    prepareBarLooks(g);
 
     const int buttonsY = barsY + 14;
     g.Button20 = ui::makeButton(screen, "Button20", QStringLiteral("Dalej"),
@@ -224,6 +245,7 @@ void TZuvoform::Button20Click() {
     gen.Edit1->setEnabled(false);
     gen.Label35->setText(QStringLiteral("0"));
     ui::setBackgroundColor(gen.Panel29, ui::kTeal);
+    gen.barParity = -1;  // other screens may have put the face colour back meanwhile
     run.remainingColumns = state.settings.solutionCount;
     run.timeLeft = state.settings.timeLimit;
     run.stepReady = true;
