@@ -1,5 +1,6 @@
 #include "ui/help_dialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -14,11 +15,14 @@
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 HelpBrowser::HelpBrowser(QHelpEngine& engine, QWidget* parent)
@@ -27,11 +31,28 @@ HelpBrowser::HelpBrowser(QHelpEngine& engine, QWidget* parent)
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    if (name.scheme() == QLatin1String("qthelp")) return engine_.fileData(name);
+    // Style sheets and pictures come with names relative to the page that is shown.
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (url.scheme() == QLatin1String("qthelp")) return engine_.fileData(url);
     return QTextBrowser::loadResource(type, name);
 }
 
 namespace {
+
+// The search and index widgets come from Qt Help; their own captions are translated by Qt's
+// Polish catalogue, loaded once for the whole program the first time the help is opened.
+void loadHelpTranslation() {
+    static bool tried = false;
+    if (tried) return;
+    tried = true;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Polish), QStringLiteral("qt_help"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
 
 QString unusableText(const QString& file, const QString& reason) {
     return QStringLiteral("Nie można otworzyć pomocy programu.\n\nPlik: %1\n%2")
@@ -76,6 +97,7 @@ HelpDialog::HelpDialog(const QString& collectionFile, QWidget* parent)
         }
     }
 
+    loadHelpTranslation();
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("HelpTabs"));
     browser_ = new HelpBrowser(*engine_, this);

@@ -121,6 +121,13 @@ TEST_F(HelpDialogTest, ChoosingATopicShowsItsPageFromTheCollection) {
     const QString text = dialog->browser()->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral("Ustawienia zaawansowane"))) << text.toStdString();
 
+    // The page's style sheet, named relative to the page, comes from the collection as well.
+    const QByteArray style =
+        dialog->browser()
+            ->loadResource(QTextDocument::StyleSheetResource, QUrl(QStringLiteral("style.css")))
+            .toByteArray();
+    EXPECT_TRUE(style.contains("h1")) << style.left(80).toStdString();
+
     // A link inside the page, with its anchor, resolves within the collection too.
     const QUrl link =
         dialog->browser()->source().resolved(QUrl(QStringLiteral("analiza.html#przedzialy")));
