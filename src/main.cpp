@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QIcon>
@@ -11,10 +12,15 @@
 
 namespace {
 
-// The first icon file found in the start directory, or a null icon.
+// The installed icon (by theme, or beside the installed program), else one in the start
+// directory; a null icon when there is none.
 QIcon applicationIcon() {
-    for (const char* name : {"zuvo.png", "zuvo.svg", "zuvo.ico"}) {
-        const QString file = QString::fromLatin1(name);
+    QIcon themed = QIcon::fromTheme(QStringLiteral("zuvo"));
+    if (!themed.isNull()) return themed;
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    for (const QString& file :
+         {programDir.filePath(QStringLiteral("../../share/icons/hicolor/128x128/apps/zuvo.png")),
+          QStringLiteral("zuvo.png")}) {
         if (QFile::exists(file)) return QIcon(file);
     }
     return {};
