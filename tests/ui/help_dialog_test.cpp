@@ -56,13 +56,25 @@ QModelIndex findTopic(QHelpContentModel* model, const QModelIndex& parent, const
     return {};
 }
 
+// The build's runtime folder: from the environment, else beside the test's build folder
+// (the build puts it at <build>/runtime and the tests at <build>/tests).
+QString runtimeDir() {
+    const QString fromEnvironment = qEnvironmentVariable("ZUVO_RUNTIME_DIR");
+    if (!fromEnvironment.isEmpty()) return fromEnvironment;
+#ifdef QT_TESTCASE_BUILDDIR
+    const QDir beside(QStringLiteral(QT_TESTCASE_BUILDDIR "/../runtime"));
+    if (beside.exists()) return beside.absolutePath();
+#endif
+    return {};
+}
+
 // Every test works on its own copy of the built collection, so the search index it writes
 // stays out of the shared runtime folder.
 class HelpDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        const QString runtime = qEnvironmentVariable("ZUVO_RUNTIME_DIR");
+        const QString runtime = runtimeDir();
         ASSERT_FALSE(runtime.isEmpty()) << "ZUVO_RUNTIME_DIR is not set";
         for (const QString& name : {kCollection, QStringLiteral("zuvo.qch")}) {
             ASSERT_TRUE(QFile::copy(QDir(runtime).filePath(name), dir.filePath(name)))
