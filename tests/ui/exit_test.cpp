@@ -1,6 +1,5 @@
 // "Wyjście" with its farewell, and the close query of the window.
 #include <QAction>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -12,8 +11,6 @@ namespace {
 
 const QString kGeneratorQuestion = QStringLiteral(
     "Generator jest obecnie w trakcie obliczeń ! Czy rzeczywiście chcesz skończyć ?");
-const QString kSaveQuestion =
-    QStringLiteral("Czy chciałbyś przed zamknięciem zapisać rozwiązania ?");
 const QString kExitQuestion = QStringLiteral("Chcesz już skończyć ?");
 
 }  // namespace
@@ -74,58 +71,6 @@ TEST_F(ExitTest, NoToFinishingKeepsTheProgramGoing) {
     expectNoFarewell();
 }
 
-TEST_F(ExitTest, AnEmptyListIsNotOfferedForSaving) {
-    window->state.resultsUnsaved = true;
-    platform.expectQuestion(kExitQuestion, QuestionKind::Confirmation, false);
-    exitFromMenu();
-    EXPECT_EQ(platform.questions.size(), 1u);
-}
-
-TEST_F(ExitTest, AfterNoToBothQuestionsTheSaveQuestionComesAgain) {
-    giveGeneratedList();
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        platform.expectQuestion(kSaveQuestion, QuestionKind::Confirmation, false);
-        platform.expectQuestion(kExitQuestion, QuestionKind::Confirmation, false);
-        exitFromMenu();
-        EXPECT_TRUE(window->state.resultsUnsaved);
-    }
-    expectNoFarewell();
-}
-
-TEST_F(ExitTest, YesToSavingWritesTheListThenAsksToFinish) {
-    giveGeneratedList();
-    const QString path = startPath(QStringLiteral("koniec.txt"));
-    platform.expectQuestion(kSaveQuestion, QuestionKind::Confirmation, true);
-    platform.expectSaveDialog(path);
-    platform.expectQuestion(kExitQuestion, QuestionKind::Confirmation, true);
-    exitFromMenu();
-    EXPECT_EQ(QFile(path).size(), 30);
-    EXPECT_FALSE(window->state.resultsUnsaved);
-    expectFarewell();
-}
-
-TEST_F(ExitTest, ACancelledSaveDialogIsNotOfferedAgain) {
-    giveGeneratedList();
-    platform.expectQuestion(kSaveQuestion, QuestionKind::Confirmation, true);
-    platform.expectSaveDialog(QString());
-    platform.expectQuestion(kExitQuestion, QuestionKind::Confirmation, false);
-    exitFromMenu();
-    EXPECT_FALSE(window->state.resultsUnsaved);
-    platform.expectQuestion(kExitQuestion, QuestionKind::Confirmation, false);
-    exitFromMenu();
-}
-
-TEST_F(ExitTest, AFailedSaveStopsTheExit) {
-    giveGeneratedList();
-    platform.anyMessage = true;
-    platform.expectQuestion(kSaveQuestion, QuestionKind::Confirmation, true);
-    platform.expectSaveDialog(startPath(QStringLiteral("brak/sys.txt")));
-    exitFromMenu();  // "Chcesz już skończyć ?" must not follow
-    EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(window->state.resultsUnsaved);
-    expectNoFarewell();
-}
-
 TEST_F(ExitTest, ARunningGeneratorIsLeftRunningAfterNo) {
     giveGeneratedList();
     startRun();
@@ -159,40 +104,6 @@ TEST_F(CloseQueryTest, NothingUnsavedAsksWhetherToFinish) {
     platform.expectQuestion(kExitQuestion, QuestionKind::Confirmation, true);
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(CloseQueryTest, NoToSavingStillCloses) {
-    giveGeneratedList();
-    platform.expectQuestion(kSaveQuestion, QuestionKind::Confirmation, false);
-    EXPECT_TRUE(window->close());
-    EXPECT_EQ(platform.questions.size(), 1u);
-}
-
-TEST_F(CloseQueryTest, YesWithACancelledDialogCloses) {
-    giveGeneratedList();
-    platform.expectQuestion(kSaveQuestion, QuestionKind::Confirmation, true);
-    platform.expectSaveDialog(QString());
-    EXPECT_TRUE(window->close());
-    EXPECT_FALSE(window->state.resultsUnsaved);
-}
-
-TEST_F(CloseQueryTest, YesSavesThenCloses) {
-    giveGeneratedList();
-    const QString path = startPath(QStringLiteral("zamkniecie.txt"));
-    platform.expectQuestion(kSaveQuestion, QuestionKind::Confirmation, true);
-    platform.expectSaveDialog(path);
-    EXPECT_TRUE(window->close());
-    EXPECT_EQ(QFile(path).size(), 30);
-}
-
-TEST_F(CloseQueryTest, AFailedSaveKeepsTheWindowOpen) {
-    giveGeneratedList();
-    platform.anyMessage = true;
-    platform.expectQuestion(kSaveQuestion, QuestionKind::Confirmation, true);
-    platform.expectSaveDialog(startPath(QStringLiteral("brak/sys.txt")));
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->state.resultsUnsaved);
 }
 
 TEST_F(CloseQueryTest, ARunningGeneratorIsGuarded) {

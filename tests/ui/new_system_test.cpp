@@ -21,8 +21,6 @@
 
 namespace {
 
-const QString kSaveQuestion = QStringLiteral("Zapisać rozwiązania ?");
-
 void setAll(std::initializer_list<QWidget*> widgets, bool enabled) {
     for (QWidget* w : widgets) w->setEnabled(enabled);
 }
@@ -244,35 +242,6 @@ TEST_F(NewSystemTest, FromTheEndOfTheIntroOpensStageOne) {
     EXPECT_TRUE(window->stage1.Panel1->isVisible());
 }
 
-TEST_F(NewSystemTest, NoToTheSaveQuestionStillStartsAnew) {
-    finishIntro();
-    giveGeneratedList();
-    platform.expectQuestion(kSaveQuestion, QuestionKind::Confirmation, false);
-    newSystem();
-    EXPECT_FALSE(window->state.resultsUnsaved);
-    EXPECT_TRUE(window->state.systemList.empty());
-    EXPECT_TRUE(window->stage1.GroupBox1->isVisible());
-}
-
-TEST_F(NewSystemTest, YesSavesTheListFirst) {
-    finishIntro();
-    giveGeneratedList();
-    const QString path = startPath(QStringLiteral("nowy.txt"));
-    platform.expectQuestion(kSaveQuestion, QuestionKind::Confirmation, true);
-    platform.expectSaveDialog(path);
-    newSystem();
-    EXPECT_EQ(QFile(path).size(), 45);
-    EXPECT_TRUE(window->state.systemList.empty());
-}
-
-TEST_F(NewSystemTest, AnUnsavedButEmptyListAsksNothing) {
-    finishIntro();
-    window->state.resultsUnsaved = true;
-    newSystem();
-    EXPECT_TRUE(platform.questions.empty());
-    EXPECT_FALSE(window->state.resultsUnsaved);
-}
-
 TEST_F(NewSystemTest, AfterACancelledSaveNothingIsAsked) {
     finishIntro();
     giveGeneratedList();
@@ -281,21 +250,6 @@ TEST_F(NewSystemTest, AfterACancelledSaveNothingIsAsked) {
     window->shell.Zapisz1->trigger();
     newSystem();
     EXPECT_TRUE(platform.questions.empty());
-}
-
-TEST_F(NewSystemTest, AFailedSaveKeepsTheListAndTheScreen) {
-    finishIntro();
-    giveGeneratedList();
-    window->gen.GroupBox2->show();
-    platform.anyMessage = true;
-    platform.expectQuestion(kSaveQuestion, QuestionKind::Confirmation, true);
-    platform.expectSaveDialog(startPath(QStringLiteral("brak/sys.txt")));
-    newSystem();
-    EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(window->state.resultsUnsaved);
-    EXPECT_EQ(window->state.systemList.size(), 3u);
-    EXPECT_TRUE(window->gen.GroupBox2->isVisible());
-    EXPECT_FALSE(window->stage1.GroupBox1->isVisible());
 }
 
 TEST_F(NewSystemTest, AfterAnOpenedFileTheListCountsAsGeneratedAgain) {

