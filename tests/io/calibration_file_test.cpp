@@ -74,13 +74,6 @@ TEST(CalibrationValue, MessageOfAHugeTextStaysShort) {
     EXPECT_LT(error.size(), 200);
 }
 
-TEST(CalibrationEdges, FixedSizeOfEachKind) {
-    EXPECT_EQ(zuvo::rightEdgeFor(zuvo::CouponA, 37), 925);
-    EXPECT_EQ(zuvo::rightEdgeFor(zuvo::CouponB, 37), 951);
-    EXPECT_EQ(zuvo::bottomEdgeFor(zuvo::CouponA, 600), 2049);
-    EXPECT_EQ(zuvo::bottomEdgeFor(zuvo::CouponB, 600), 2259);
-}
-
 class CalibrationFilesTest : public ::testing::Test {
   protected:
     QString path(const char* name) const {
@@ -119,14 +112,6 @@ TEST_F(CalibrationFilesTest, ReadsTheNineFilesInOrder) {
     EXPECT_EQ(set.types[1].y1, 16);
     EXPECT_EQ(set.types[1].y2, 17);
     EXPECT_EQ(set.couponType, 1);
-}
-
-TEST_F(CalibrationFilesTest, AnyIndexValueIsStored) {
-    writeAll(7);
-    zuvo::CalibrationSet set;
-    QString error;
-    ASSERT_TRUE(zuvo::loadCalibration(dir.path(), set, error));
-    EXPECT_EQ(set.couponType, 7);
 }
 
 TEST_F(CalibrationFilesTest, MissingFileStopsTheReadingAndNamesTheFile) {
@@ -171,17 +156,6 @@ TEST_F(CalibrationFilesTest, HugeFilesAreReadOnlyAsFarAsNeeded) {
     EXPECT_LT(error.size(), 200);
 }
 
-TEST_F(CalibrationFilesTest, FolderInPlaceOfAFileFails) {
-    writeAll(0);
-    QFile::remove(path("PrnAx2.txt"));
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("PrnAx2.txt")));
-    zuvo::CalibrationSet set;
-    QString error;
-    EXPECT_FALSE(zuvo::loadCalibration(dir.path(), set, error));
-    EXPECT_TRUE(error.contains(QStringLiteral("PrnAx2.txt")));
-    EXPECT_EQ(set.types[0].x1, 10);
-}
-
 TEST_F(CalibrationFilesTest, SaveWritesIndexAndTheFourFilesOfOneKindOnly) {
     writeAll(0);
     zuvo::CalibrationSet set;
@@ -222,14 +196,6 @@ TEST_F(CalibrationFilesTest, BadBoxTextLeavesItsFileAsItWas) {
     EXPECT_EQ(read("PrnAx1.txt"), "5\r\n");
     EXPECT_EQ(read("PrnAx2.txt"), "11\r\n");
     EXPECT_EQ(read("PrnAy1.txt"), "12\r\n");
-}
-
-TEST_F(CalibrationFilesTest, SaveRefusesAnUnknownKind) {
-    writeAll(0);
-    zuvo::CalibrationSet set;
-    QString error;
-    EXPECT_FALSE(zuvo::saveCalibration(dir.path(), 2, {}, set, error));
-    EXPECT_EQ(read("Index.txt"), "0\r\n");
 }
 
 }  // namespace

@@ -105,13 +105,6 @@ TEST_F(SystemFileTest, RoundTripKeepsTheListAndItsBytes) {
     EXPECT_EQ(read, list);
 }
 
-TEST_F(SystemFileTest, SavingOverAnExistingFileReplacesItWhole) {
-    writeBytes(path("system.txt"), QByteArray(1000, 'x'));
-    QString error;
-    ASSERT_TRUE(zuvo::writeSystemFile(path("system.txt"), generatedColumns(2), error));
-    EXPECT_EQ(readBytes(path("system.txt")).size(), 30);
-}
-
 TEST_F(SystemFileTest, MissingFileNamesItAndLeavesTheListAlone) {
     List list = {"1111111111111"};
     QString error;

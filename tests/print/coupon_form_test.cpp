@@ -1,7 +1,6 @@
 #include "print/coupon_form.h"
 
 #include <gtest/gtest.h>
-#include <QPainter>
 
 #include "print/coupon_layout.h"
 #include "print/page_reader.h"
@@ -35,13 +34,6 @@ TEST(CouponLayout, MarksOfFormB) {
     EXPECT_EQ(markRect(layoutB(), 4, 13, '2'), QRect(1 + 207 + 46, 156, 13, 3));
     EXPECT_EQ(markRect(layoutB(), 5, 1, '1'), QRect(3, 201, 13, 3));
     EXPECT_EQ(markRect(layoutB(), 6, 13, '2'), QRect(3 + 69 + 46, 201 + 156, 13, 3));
-}
-
-TEST(CouponLayout, OnlyKindsAAndBHaveALayout) {
-    EXPECT_NE(couponLayout(0), nullptr);
-    EXPECT_NE(couponLayout(1), nullptr);
-    EXPECT_EQ(couponLayout(2), nullptr);
-    EXPECT_EQ(couponLayout(-1), nullptr);
 }
 
 TEST(CouponLayout, NoMarkOutsidePlacesPositionsOrOutcomes) {
@@ -99,31 +91,6 @@ TEST(CouponForm, TestPatternFillsEveryMarkOfItsLayout) {
         EXPECT_EQ(blackPixels(image), 8 * 13 * 3 * 13 * layout.markHeight);
         for (int place = 1; place <= 8; ++place)
             EXPECT_EQ(readImageColumn(image, layout, place), std::string(13, '*'));
-    }
-}
-
-TEST(CouponForm, StretchedOntoTheCalibratedRectangle) {
-    QImage image = zuvo::newCouponImage();
-    zuvo::composeColumn(image, layoutA(), 6, "2222222222222");
-    QImage page(1200, 2200, QImage::Format_Grayscale8);
-    page.fill(Qt::white);
-    const zuvo::CouponCalibration c{100, 988, 600, 2049};
-    {
-        QPainter painter(&page);
-        zuvo::paintCoupon(painter, image, c);
-    }
-    EXPECT_EQ(pagereader::readPageColumn(page, layoutA(), 6, c), "2222222222222");
-    // Outcome 2 at position 13 of place 6 (120, 364 on the image) lands scaled and shifted.
-    const QPointF corner = pagereader::onPage(QPointF(120, 364), c);
-    EXPECT_NEAR(corner.x(), 100 + 120 * 888.0 / 279, 1e-9);
-    EXPECT_TRUE(pagereader::blackAt(page, corner + QPointF(2, 2)));
-    EXPECT_FALSE(pagereader::blackAt(page, corner - QPointF(2, 2)));
-    // Nothing outside the rectangle.
-    for (int y = 0; y < page.height(); y += 7) {
-        for (int x = 0; x < page.width(); x += 7) {
-            if (QRect(100, 600, 888, 1449).contains(x, y)) continue;
-            ASSERT_FALSE(pagereader::blackAt(page, QPointF(x, y))) << x << "," << y;
-        }
     }
 }
 

@@ -65,28 +65,6 @@ TEST(PrintRun, CountersForAList) {
     EXPECT_EQ(run.lastFormColumns, 8);
 }
 
-TEST(PrintRun, OneColumnFillsPlaceOne) {
-    const List list = numberedColumns(1);
-    const auto forms = printAll(list, 0);
-    ASSERT_EQ(forms.size(), 1u);
-    EXPECT_EQ(forms[0], expectedForm(list, 0, 1));
-}
-
-TEST(PrintRun, EightColumnsFillBothBlocksOfOneForm) {
-    const List list = numberedColumns(8);
-    const auto forms = printAll(list, 1);
-    ASSERT_EQ(forms.size(), 1u);
-    EXPECT_EQ(forms[0], expectedForm(list, 0, 8));
-}
-
-TEST(PrintRun, NineColumnsLeaveOneOnTheSecondForm) {
-    const List list = numberedColumns(9);
-    const auto forms = printAll(list, 0);
-    ASSERT_EQ(forms.size(), 2u);
-    EXPECT_EQ(forms[0], expectedForm(list, 0, 8));
-    EXPECT_EQ(forms[1], expectedForm(list, 8, 1));
-}
-
 TEST(PrintRun, ThirteenColumnsReachTheLowerBlockOfTheSecondForm) {
     const List list = numberedColumns(13);
     for (int type : {0, 1}) {
@@ -96,14 +74,6 @@ TEST(PrintRun, ThirteenColumnsReachTheLowerBlockOfTheSecondForm) {
         EXPECT_FALSE(forms[1][4].empty());
         EXPECT_TRUE(forms[1][5].empty());
     }
-}
-
-TEST(PrintRun, FortyColumnsMakeFiveFullForms) {
-    const List list = numberedColumns(40);
-    const auto forms = printAll(list, 0);
-    ASSERT_EQ(forms.size(), 5u);
-    for (int f = 0; f < 5; ++f)
-        EXPECT_EQ(forms[static_cast<size_t>(f)], expectedForm(list, 8 * f, 8));
 }
 
 TEST(PrintRun, UnknownKindComposesNothing) {

@@ -214,14 +214,6 @@ TEST_F(CalibrationTest, TestPrintUsesTheNewRectangleWithoutStoringIt) {
               "1021021021021");
 }
 
-TEST_F(CalibrationTest, TestPrintOfFormB) {
-    writeCalibration(1);
-    openPanel();
-    clickButton(window->print.Button31);
-    ASSERT_EQ(platform.pages.size(), 1u);
-    expectPrintedOn(platform.pages[0], kFileB, 1);
-}
-
 TEST_F(CalibrationTest, FailedTestPrintIsReported) {
     openPanel();
     platform.failPrints = 1;
