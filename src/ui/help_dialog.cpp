@@ -54,6 +54,20 @@ void loadHelpTranslation() {
     }
 }
 
+// Polish words change their endings ("kupon", "kuponu", "kuponie"): a plain word is searched as
+// a prefix, so that every form of it is found. Words the user already wrote with a wildcard or in
+// quotes stay as they are.
+QString widenToPrefixes(const QString& words) {
+    if (words.contains(u'"')) return words;
+    QStringList parts = words.split(u' ', Qt::SkipEmptyParts);
+    for (QString& part : parts) {
+        bool plain = true;
+        for (const QChar c : part) plain = plain && c.isLetterOrNumber();
+        if (plain) part += u'*';
+    }
+    return parts.join(u' ');
+}
+
 QString unusableText(const QString& file, const QString& reason) {
     return QStringLiteral("Nie można otworzyć pomocy programu.\n\nPlik: %1\n%2")
         .arg(QDir::toNativeSeparators(file), reason);
@@ -110,7 +124,7 @@ HelpDialog::HelpDialog(const QString& collectionFile, QWidget* parent)
     splitter->addWidget(tabs_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({250, 530});
+    splitter->setSizes({280, 500});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(splitter);
@@ -149,6 +163,10 @@ void HelpDialog::buildIndex() {
     index->setObjectName(QStringLiteral("HelpIndex"));
     layout->addWidget(index);
     tabs_->addTab(page, QStringLiteral("Indeks"));
+    // Typing goes straight into the filter once the index is chosen.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this, page](int tab) {
+        if (tabs_->widget(tab) == page) indexFilter_->setFocus();
+    });
 
     connect(indexFilter_, &QLineEdit::textChanged, index,
             [index](const QString& text) { index->filterIndices(text); });
@@ -186,8 +204,10 @@ void HelpDialog::buildSearch() {
             [this, query] { search(query->searchInput()); });
     connect(results, &QHelpSearchResultWidget::requestShowLink, this, &HelpDialog::showLink);
     // The index is written beside the collection the first time the search is used.
-    connect(tabs_, &QTabWidget::currentChanged, this, [this, searchTab](int tab) {
-        if (tab == searchTab) prepareSearch();
+    connect(tabs_, &QTabWidget::currentChanged, this, [this, searchTab, query](int tab) {
+        if (tab != searchTab) return;
+        prepareSearch();
+        query->setFocus();
     });
 }
 
@@ -207,7 +227,7 @@ void HelpDialog::search(const QString& words) {
 
 void HelpDialog::runPendingSearch() {
     if (pendingSearch_.trimmed().isEmpty()) return;
-    const QString words = pendingSearch_;
+    const QString words = widenToPrefixes(pendingSearch_);
     pendingSearch_.clear();
     engine_->searchEngine()->search(words);
 }

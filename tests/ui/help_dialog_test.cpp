@@ -193,6 +193,31 @@ TEST_F(HelpDialogTest, SearchFindsPolishWordsAfterIndexingOnFirstUse) {
     EXPECT_TRUE(pages.contains(QStringLiteral("wydruk.html"))) << pages.join(u' ').toStdString();
 }
 
+TEST_F(HelpDialogTest, SearchFindsEveryFormOfAPolishWord) {
+    auto dialog = openDialog();
+    QHelpSearchEngine* search = dialog->engine()->searchEngine();
+    int finished = -1;
+    QObject::connect(search, &QHelpSearchEngine::searchingFinished,
+                     [&](int count) { finished = count; });
+    // "kupon" stands in the pages only as "kuponu", "kuponie" and in capitals.
+    dialog->search(QStringLiteral("kupon"));
+    ASSERT_TRUE(waitFor([&] { return finished >= 0; }, 60000));
+    QStringList pages;
+    for (const QHelpSearchResult& result : search->searchResults(0, finished))
+        pages << result.url().fileName();
+    for (const char* page : {"index.html", "kalibracja.html", "wydruk.html", "wyniki.html"})
+        EXPECT_TRUE(pages.contains(QString::fromLatin1(page))) << page;
+}
+
+TEST_F(HelpDialogTest, ChoosingTheIndexPutsTheCursorInItsFilter) {
+    auto dialog = openDialog();
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    dialog->activateWindow();
+    dialog->tabs()->setCurrentIndex(1);
+    EXPECT_TRUE(dialog->indexFilter()->hasFocus());
+}
+
 TEST_F(HelpDialogTest, MissingCollectionIsRefusedAndNotCreated) {
     const QString missing = dir.filePath(QStringLiteral("BRAK.HLP"));
     HelpDialog dialog(missing);
