@@ -140,6 +140,10 @@ void TZuvoform::Symulacja1Click() {
     shell.Button28->hide();
     shell.Wyjcie1->setEnabled(true);
 
+    // A position still selected in Stage 1 gives up its highlight and caption; what it held is
+    // cleared with the rest just below.
+    if (state.selectedPosition != 0) storePosition(state.selectedPosition);
+
     // 3-11.
     resetModel(state);
     resetStage1(*this);

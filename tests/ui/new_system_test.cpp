@@ -172,6 +172,27 @@ TEST_F(NewSystemTest, FromTheGeneratorScreenEveryControlIsReset) {
     EXPECT_FALSE(w.shell.Zapisz1->isEnabled());
 }
 
+TEST_F(NewSystemTest, APositionSelectedInStageOneIsLeftWithoutItsHighlight) {
+    openStage1();
+    const QString restCaption = window->stage1.Label2->text();
+    selectPosition(1);
+    selectPosition(3);
+    setBars(60, 30);
+    const QColor plain = ui::backgroundColor(window->stage1.percentEdits[0]);
+    ASSERT_NE(ui::backgroundColor(window->stage1.percentEdits[6]), plain);
+    ASSERT_NE(window->stage1.Label2->text(), restCaption);
+
+    newSystem();
+    for (int i = 6; i < 9; ++i) {
+        EXPECT_EQ(ui::backgroundColor(window->stage1.percentEdits[static_cast<size_t>(i)]), plain);
+        EXPECT_TRUE(window->stage1.percentEdits[static_cast<size_t>(i)]->text().isEmpty());
+    }
+    EXPECT_FALSE(window->stage1.Label2->text().endsWith(QStringLiteral("3")));
+    EXPECT_EQ(window->state.selectedPosition, 0);
+    EXPECT_EQ(window->state.forecast[2].p1, 0);
+    EXPECT_EQ(window->state.visited, zuvo::VisitedFlags{});
+}
+
 TEST_F(NewSystemTest, FromTheEndOfTheIntroOpensStageOne) {
     finishIntro();
     newSystem();
