@@ -340,7 +340,14 @@ void TZuvoform::resetGeneratorScreen() {
     g.ProgressBar1->setValue(0);
     ui::setBackgroundColor(g.Panel29, ui::kFace);
     if (stage2.Panel2) stage2.Panel2->show();
-    if (analysis.Panel41) analysis.Panel41->show();
+    // Back to Stage 3 as it was left: the analysis panel only holds this forecast's figures when
+    // the analysis ran in this visit of Stage 2; otherwise the Stage-1 group stands on its place.
+    if (state.analysisDone) {
+        if (analysis.Panel41) analysis.Panel41->show();
+    } else {
+        if (analysis.Panel41) analysis.Panel41->hide();
+        if (stage1.GroupBox1) stage1.GroupBox1->show();
+    }
 }
 
 void TZuvoform::ListBox1Click() {

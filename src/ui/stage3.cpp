@@ -38,6 +38,8 @@ QLineEdit* makeNumberField(QWidget* parent, const char* name, const QRect& geome
     QFont mono(QStringLiteral("Monospace"));
     mono.setStyleHint(QFont::TypeWriter);
     edit->setFont(mono);
+    // The digits stand at the right end, padded or freshly typed alike.
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setText(text);
     return edit;
 }

@@ -1,6 +1,7 @@
 // The generator screen through its controls: whole runs on the fake clock, the activity bars,
 // the list and its selection, and the ways back to Stage 3.
 #include <QAction>
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -283,4 +284,28 @@ TEST_F(GeneratorTest, WsteczKeepsTheListWhenTheSaveFails) {
     EXPECT_EQ(window->gen.ListBox1->count(), 5);
     EXPECT_EQ(window->state.systemList.size(), 5u);
     EXPECT_TRUE(window->shell.Zapisz1->isEnabled());
+}
+
+// The way back lands on Stage 3 as it was left: the analysis panel when this forecast was
+// analysed, the Stage-1 group otherwise (never figures left from another forecast).
+TEST_F(GeneratorTest, WsteczShowsTheAnalysisOnlyWhenThisForecastHasOne) {
+    openGeneratorScreen(QStringLiteral("    3"), QStringLiteral("  120"), 1);
+    clickButton(window->gen.Button19);
+    EXPECT_TRUE(window->stage1.GroupBox1->isVisible());
+    EXPECT_FALSE(window->analysis.Panel41->isVisible());
+}
+
+TEST_F(GeneratorTest, WsteczAfterAnAnalysisShowsItsPanel) {
+    goToStage2(firstCertainForecast());
+    clickButton(window->stage2.Button36);
+    ASSERT_TRUE(window->state.analysisDone);
+    for (QCheckBox* box : window->stage2.templateBoxes)
+        if (box->isEnabled()) box->setChecked(true);
+    clickButton(window->stage2.Button14);
+    clickButton(window->stage3.Button18);
+    ASSERT_TRUE(window->gen.GroupBox2->isVisible());
+    clickButton(window->gen.Button19);
+    EXPECT_TRUE(window->analysis.Panel41->isVisible());
+    EXPECT_FALSE(window->stage1.GroupBox1->isVisible());
+    EXPECT_TRUE(window->stage3.Panel3->isVisible());
 }
