@@ -63,8 +63,9 @@ void colourPosition(TZuvoform& w, int k, const QColor& colour) {
 }
 
 bool leavesForAnotherWindow(Qt::FocusReason reason) {
-    // A menu, a message box or another application takes the focus only for a while; the
-    // position stays selected and is neither stored nor selected again.
+    // A menu, a message box or another window takes the focus only for a while: the position is
+    // neither stored when the focus leaves nor selected when it comes back. Qt also hands the
+    // focus to the first position when the window is activated; the user chose nothing then.
     return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
@@ -74,17 +75,24 @@ class PositionFocusFilter : public QObject {
     PositionFocusFilter(TZuvoform& window) : QObject(&window), w(window) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
+        const QEvent::Type type = event->type();
+        if (type != QEvent::FocusIn && type != QEvent::FocusOut && type != QEvent::MouseButtonPress)
             return QObject::eventFilter(watched, event);
         const int k = positionOf(watched);
         if (k == 0) return QObject::eventFilter(watched, event);
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (event->type() == QEvent::FocusIn) {
-            if (!(leavesForAnotherWindow(reason) && w.state.selectedPosition == k))
+        if (type == QEvent::MouseButtonPress) {
+            // A button that kept the focus without being selected (the window was activated on
+            // it, or a new system emptied the editor under it) gains no focus on a click.
+            if (w.stage1.positionButtons[k - 1]->hasFocus() && w.state.selectedPosition != k)
                 w.selectPosition(k);
-        } else if (!leavesForAnotherWindow(reason) && w.state.selectedPosition == k) {
-            w.storePosition(k);
+            return QObject::eventFilter(watched, event);
         }
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (leavesForAnotherWindow(reason)) return QObject::eventFilter(watched, event);
+        if (type == QEvent::FocusIn)
+            w.selectPosition(k);
+        else if (w.state.selectedPosition == k)
+            w.storePosition(k);
         return QObject::eventFilter(watched, event);
     }
 

@@ -1,4 +1,6 @@
 // Stage 1 through its controls: selecting positions by focus, the two bars and "Dalej".
+#include <algorithm>
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -211,6 +213,49 @@ TEST_F(Stage1Test, AnotherWindowNeitherStoresNorSelectsAgain) {
     QTRY_COMPARE(QApplication::focusWidget(), window->stage1.positionButtons[4]);
     EXPECT_EQ(window->stage1.Label2->text(), kInitialCaption + QStringLiteral("Pozycja  5"));
     EXPECT_EQ(shown(), (Shown{30, 30, 70, 30, 30, 40}));
+}
+
+TEST_F(Stage1Test, ActivatingTheWindowOnAPositionSelectsNothingUntilItIsClicked) {
+    QWidget other;
+    other.setGeometry(0, 0, 100, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    if (QWidget* focus = window->focusWidget()) focus->clearFocus();
+    // Qt hands the focus of a window activated without a focus widget to its first control.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto& buttons = window->stage1.positionButtons;
+    QPushButton* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    const auto it = std::find(buttons.begin(), buttons.end(), focused);
+    ASSERT_NE(it, buttons.end()) << "the activation must land on a position for this check";
+    const int k = static_cast<int>(it - buttons.begin()) + 1;
+    EXPECT_EQ(window->stage1.Label2->text(), kInitialCaption);
+    EXPECT_EQ(window->state.visited[k - 1], 0);
+
+    // The focused button gains no focus on a click, yet the click selects it.
+    clickButton(focused);
+    EXPECT_EQ(window->stage1.Label2->text(), kInitialCaption + focused->text());
+    EXPECT_EQ(window->state.visited[k - 1], 1);
+    setBars(20, 30);
+    selectPosition(k == 13 ? 1 : k + 1);
+    EXPECT_EQ(positionTexts(k), (std::array<QString, 3>{" 20", " 30", " 50"}));
+}
+
+TEST_F(Stage1Test, NewSystemFromTheMenuLeavesTheFocusedPositionUnvisited) {
+    selectPosition(2);
+    setBars(40, 40);
+    QMenu menu(window.get());
+    menu.addAction(QStringLiteral("Symulacyjny"));
+    menu.popup(window->mapToGlobal(QPoint(20, 20)));
+    QTRY_VERIFY(menu.isVisible());
+    window->Symulacja1Click();
+    menu.close();
+    QTRY_COMPARE(QApplication::focusWidget(), window->stage1.positionButtons[1]);
+    EXPECT_EQ(window->state.visited[1], 0) << "the returning focus is no selection";
+    selectPosition(3);
+    EXPECT_TRUE(positionTexts(2)[0].isEmpty());
+    EXPECT_EQ(window->stage1.Label2->text(), kShortCaption + QStringLiteral("Pozycja  3"));
 }
 
 TEST_F(Stage1Test, GaugesClampTheirValues) {
