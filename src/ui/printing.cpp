@@ -161,16 +161,20 @@ void TZuvoform::Button26Click() {
         platform.message(this, printing::unknownCouponTypeText());
         return;
     }
+    // A failed job must not lose its form: the run and the buttons stay as they were, so the
+    // next "Drukuj" prints the same form (and "TEST" stays while no form has come out).
+    const zuvo::PrintRun before = printRun;
+    const bool repeatWasEnabled = print.Button32->isEnabled();
+    const bool testWasEnabled = print.Button30->isEnabled();
     print.Button32->setEnabled(true);
     print.Button30->setEnabled(false);  // calibration only before the first form of a run
     printRun.lastFormStart = printRun.nextColumn;
-    // A failed job must not lose its columns: the run stays as it was, so the next "Drukuj"
-    // prints the same form.
-    const zuvo::PrintRun before = printRun;
     const bool lastForm = printRun.formsRemaining <= 1;
     const QImage image = zuvo::composeNextForm(printRun, calibration.couponType, state.systemList);
     if (!printing::printCouponImage(*this, image)) {
         printRun = before;
+        print.Button32->setEnabled(repeatWasEnabled);
+        print.Button30->setEnabled(testWasEnabled);
         return;
     }
     zuvo::countPrintedForm(printRun);

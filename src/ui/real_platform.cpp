@@ -5,8 +5,10 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMediaPlayer>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -23,6 +25,23 @@ const QString kTitle = QStringLiteral("Zuvo 2001");
 
 QString missingFileText(const QString& file) {
     return QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(QDir::toNativeSeparators(file));
+}
+
+const QString kRefusedText = QStringLiteral("Drukarka odmówiła przyjęcia zadania wydruku.");
+
+// Qt hands the finished page to CUPS but drops CUPS's answer, so a refused job (a queue that
+// does not accept jobs, a printer that went away) would pass for printed. CUPS keeps the status
+// of this thread's last request: true when it failed, with CUPS's own words in `text`.
+bool cupsRefused(QString& text) {
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto lastError = reinterpret_cast<int (*)()>(cups.resolve("cupsLastError"));
+    const auto lastErrorText =
+        reinterpret_cast<const char* (*)()>(cups.resolve("cupsLastErrorString"));
+    constexpr int kFirstErrorStatus = 0x0400;  // below: successful or redirected requests
+    if (lastError == nullptr || lastError() < kFirstErrorStatus) return false;
+    const char* said = lastErrorText != nullptr ? lastErrorText() : nullptr;
+    text = said != nullptr ? QString::fromLocal8Bit(said) : QString();
+    return true;
 }
 
 }  // namespace
@@ -64,6 +83,18 @@ QString RealPlatform::saveFileName(QWidget* parent, const QString& filter,
     return dialog.selectedFiles().constFirst();
 }
 
+void setUpCouponPrinter(QPrinter& printer) {
+    printer.setResolution(300);
+    printer.setFullPage(false);
+    // Qt's own default margins (10 pt) would move the origin away from the printer's printable
+    // area; the printer's minimum margins put it exactly there.
+    QPageLayout layout = printer.pageLayout();
+    layout.setMode(QPageLayout::StandardMode);
+    layout.setMargins(layout.minimumMargins());
+    printer.setPageLayout(layout);
+    printer.setDocName(kTitle);
+}
+
 bool RealPlatform::printPage(const std::function<void(QPainter&)>& paint, QString& error) {
     if (QPrinterInfo::defaultPrinter().isNull()) {
         error = QStringLiteral("Nie ustawiono drukarki domyślnej. Wydruk nie jest możliwy.");
@@ -71,17 +102,20 @@ bool RealPlatform::printPage(const std::function<void(QPainter&)>& paint, QStrin
     }
     // The calibration numbers are 300-dpi units from the top left of the printable area.
     QPrinter printer(QPrinter::HighResolution);
-    printer.setResolution(300);
-    printer.setFullPage(false);
-    printer.setDocName(kTitle);
+    setUpCouponPrinter(printer);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        error = QStringLiteral("Drukarka odmówiła przyjęcia zadania wydruku.");
+        error = kRefusedText;
         return false;
     }
     paint(painter);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         error = QStringLiteral("Wydruk nie powiódł się.");
+        return false;
+    }
+    QString refusal;
+    if (printer.outputFormat() == QPrinter::NativeFormat && cupsRefused(refusal)) {
+        error = refusal.isEmpty() ? kRefusedText : kRefusedText + QLatin1Char('\n') + refusal;
         return false;
     }
     return true;
@@ -131,7 +165,9 @@ void RealPlatform::showHelp(QWidget* parent, const QString& helpFile) {
     showHelpDialog(parent, helpFile);
 }
 
-void RealPlatform::beep() { QApplication::beep(); }
+void RealPlatform::beep() {
+    QApplication::beep();
+}
 
 uint32_t RealPlatform::utcMillisecondsOfDay() {
     return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());

@@ -7,12 +7,16 @@
 #include "ui/platform.h"
 
 class QAudioOutput;
+class QPrinter;
 class QMediaPlayer;
 class QSoundEffect;
 class QVideoWidget;
 
+// 300 dots per inch, origin at the top left of the printer's printable area.
+void setUpCouponPrinter(QPrinter& printer);
+
 class RealPlatform : public Platform {
-public:
+  public:
     RealPlatform();
     ~RealPlatform() override;
 
@@ -31,7 +35,7 @@ public:
     void beep() override;
     uint32_t utcMillisecondsOfDay() override;
 
-private:
+  private:
     std::unique_ptr<QMediaPlayer> player_;
     std::unique_ptr<QAudioOutput> audio_;
     std::unique_ptr<QSoundEffect> sound_;

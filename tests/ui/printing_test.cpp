@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "print/coupon_layout.h"
 #include "print/page_reader.h"
+#include "ui/real_platform.h"
 #include "ui/window_fixture.h"
 
 namespace {
@@ -269,6 +271,9 @@ TEST_F(PrintingTest, FailedFirstAndLastFormsArePrintedLater) {
     EXPECT_TRUE(platform.pages.empty());
     EXPECT_TRUE(window->print.Button26->isEnabled());
     EXPECT_EQ(printed(), QStringLiteral("0"));
+    // No form came out yet: calibration is still open to the user, there is nothing to repeat.
+    EXPECT_TRUE(window->print.Button30->isEnabled());
+    EXPECT_FALSE(window->print.Button32->isEnabled());
     platform.expectMessage(kLastForm);
     drukuj();
     ASSERT_EQ(platform.pages.size(), 1u);
@@ -402,6 +407,25 @@ TEST_F(PrintingTest, TextPrintInstructionsHideAfterNineSeconds) {
     EXPECT_FALSE(window->Timer6->isActive());
     EXPECT_EQ(window->state.secondsCounter, 0);
     EXPECT_TRUE(platform.pages.empty());
+}
+
+// The real printer: 300 dots per inch from the top left of the printable area, not from Qt's
+// default margins.
+TEST(CouponPrinter, OriginIsThePrintableAreaAtThreeHundredDpi) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageMargins(QMarginsF(20, 30, 20, 30), QPageLayout::Point);
+    setUpCouponPrinter(printer);
+    EXPECT_EQ(printer.resolution(), 300);
+    EXPECT_FALSE(printer.fullPage());
+    const QMarginsF minimum = printer.pageLayout().minimumMargins();
+    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
+    const double perUnit = 300.0 / 72;  // minimum margins are in points here
+    ASSERT_EQ(printer.pageLayout().units(), QPageLayout::Point);
+    EXPECT_NEAR(printable.left(), minimum.left() * perUnit, 0.5);
+    EXPECT_NEAR(printable.top(), minimum.top() * perUnit, 0.5);
+    // An A4 page is 2480 dots wide at 300 dpi.
+    EXPECT_NEAR(printer.paperRect(QPrinter::DevicePixel).width(), 2480, 1);
 }
 
 }  // namespace
