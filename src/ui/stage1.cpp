@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <memory>
 
 #include "model/forecast.h"
 #include "model/structure.h"
@@ -107,14 +108,22 @@ class PositionFocusFilter : public QObject {
 };
 
 // Runs a bar's rule once its movement has settled: arrows and pages through actionTriggered
-// (queued, because the new position is applied only after the signal), drags on release.
+// (queued, because the new position is applied only after the signal), drags on release. A click
+// that moves nothing (an arrow at the end, the handle pressed and let go in place) is no movement:
+// running bar 1's rule then would hand outcome 2's share to outcome 0.
 void connectBar(TZuvoform& w, QScrollBar* bar, void (TZuvoform::*handler)()) {
     QObject::connect(bar, &QAbstractSlider::actionTriggered, &w, [&w, bar, handler](int action) {
         // While dragging the rule waits for the release.
         if (action == QAbstractSlider::SliderMove && bar->isSliderDown()) return;
+        if (bar->sliderPosition() == bar->value()) return;
         QTimer::singleShot(0, &w, handler);
     });
-    QObject::connect(bar, &QAbstractSlider::sliderReleased, &w, handler);
+    auto pressedAt = std::make_shared<int>(bar->value());
+    QObject::connect(bar, &QAbstractSlider::sliderPressed, &w,
+                     [bar, pressedAt] { *pressedAt = bar->value(); });
+    QObject::connect(bar, &QAbstractSlider::sliderReleased, &w, [&w, bar, handler, pressedAt] {
+        if (bar->value() != *pressedAt) (w.*handler)();
+    });
 }
 
 QScrollBar* makeBar(QWidget* parent, const char* name, const QRect& geometry, const QString& hint,

@@ -34,8 +34,8 @@ std::ostream& operator<<(std::ostream& os, const Shown& s) {
               << "/" << s.g0 << "/" << s.g2;
 }
 
-// A click on one of a bar's arrows, where the style draws it.
-void clickBarArrow(QScrollBar* bar, QStyle::SubControl arrow) {
+// Where the style draws a part of a bar.
+QRect subControl(QScrollBar* bar, QStyle::SubControl part) {
     QStyleOptionSlider option;
     option.initFrom(bar);
     option.orientation = bar->orientation();
@@ -46,8 +46,11 @@ void clickBarArrow(QScrollBar* bar, QStyle::SubControl arrow) {
     option.singleStep = bar->singleStep();
     option.pageStep = bar->pageStep();
     option.upsideDown = bar->invertedAppearance();
-    const QRect area = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, arrow, bar);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, area.center());
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+void clickBarArrow(QScrollBar* bar, QStyle::SubControl arrow) {
+    QTest::mouseClick(bar, Qt::LeftButton, {}, subControl(bar, arrow).center());
 }
 
 }  // namespace
@@ -138,6 +141,23 @@ TEST_F(Stage1Test, ArrowClickMovesByOneAndDragAppliesOnRelease) {
     bar1->setSliderDown(false);
     settle();
     EXPECT_EQ(shown(), (Shown{70, 30, 100, 70, 30, 0}));
+}
+
+TEST_F(Stage1Test, AClickThatMovesNothingKeepsTheSplit) {
+    QScrollBar* bar1 = window->stage1.ScrollBar1;
+    selectPosition(1);
+    setBars(0, 40);
+    ASSERT_EQ(shown(), (Shown{0, 40, 100, 0, 40, 60}));
+    clickBarArrow(bar1, QStyle::SC_ScrollBarSubLine);  // already at 0
+    settle();
+    EXPECT_EQ(shown(), (Shown{0, 40, 100, 0, 40, 60}));
+
+    setBars(45, 35);
+    const QRect handle = subControl(bar1, QStyle::SC_ScrollBarSlider);
+    QTest::mousePress(bar1, Qt::LeftButton, {}, handle.center());
+    QTest::mouseRelease(bar1, Qt::LeftButton, {}, handle.center());
+    settle();
+    EXPECT_EQ(shown(), (Shown{45, 35, 55, 45, 35, 20}));
 }
 
 TEST_F(Stage1Test, BarTwoHasNoRoomWhenBarOneIsFull) {
