@@ -39,7 +39,8 @@ void buildInstructions(TZuvoform& w) {
         makeCaption(w.print.Panel32, "Panel32Caption", QStringLiteral("Kolejność postępowania"),
                     QRect(6, 4, 221, 18), true);
     title->setAlignment(Qt::AlignCenter);
-    // The blank runs in these texts decide where the narrow labels break their lines.
+    // The blank runs in these texts decide where the narrow labels break their lines: at this
+    // width every run falls at a line end (any width from 170 to 199 does).
     const QString steps[3] = {
         QStringLiteral("1. Użyj  przycisku  \" Zapisz\",         aby  zapisać  wygenerowany      "
                        "System,  w  postaci  pliku             tekstowego  na  dysku ."),
@@ -51,7 +52,7 @@ void buildInstructions(TZuvoform& w) {
     const char* names[3] = {"Panel32Step1", "Panel32Step2", "Panel32Step3"};
     for (int i = 0; i < 3; ++i) {
         QLabel* step =
-            makeCaption(w.print.Panel32, names[i], steps[i], QRect(6, 24 + 62 * i, 221, 60));
+            makeCaption(w.print.Panel32, names[i], steps[i], QRect(24, 28 + 62 * i, 185, 60));
         step->setWordWrap(true);
         step->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
