@@ -19,7 +19,7 @@ namespace {
 
 // The strip right of the generator screen's list and status.
 const QRect kPrintPanelRect(488, 10, 233, 290);
-const QRect kInstructionsRect(488, 304, 233, 214);
+const QRect kInstructionsRect(488, 314, 233, 204);  // clear of the calibration panel
 
 QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                     bool bold = false) {
@@ -52,7 +52,7 @@ void buildInstructions(TZuvoform& w) {
     const char* names[3] = {"Panel32Step1", "Panel32Step2", "Panel32Step3"};
     for (int i = 0; i < 3; ++i) {
         QLabel* step =
-            makeCaption(w.print.Panel32, names[i], steps[i], QRect(24, 28 + 62 * i, 185, 60));
+            makeCaption(w.print.Panel32, names[i], steps[i], QRect(24, 26 + 58 * i, 185, 56));
         step->setWordWrap(true);
         step->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
