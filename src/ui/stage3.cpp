@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -64,6 +65,11 @@ void TZuvoform::buildStage3() {
     Stage3Area& s = stage3;
     s.Panel3 = ui::makePanel(client, "Panel3", QRect(4, 388, 721, 134));
     ui::setBackgroundColor(s.Panel3, ui::kFace);
+    // Entry fields, check boxes and radio buttons keep the window colour: in the face colour
+    // they would look disabled.
+    QPalette entries = s.Panel3->palette();
+    entries.setColor(QPalette::Base, ui::kWindow);
+    s.Panel3->setPalette(entries);
 
     QLabel* title =
         ui::makeLabel(s.Panel3, "Stage3Title", QStringLiteral("ETAP 3"), QRect(10, 6, 150, 26));

@@ -50,6 +50,11 @@ TEST_F(Stage3Test, StartsWithItsDefaults) {
     EXPECT_EQ(s.UpDown2->position(), 70);
     EXPECT_TRUE(s.Edit42->text().isEmpty());
     EXPECT_TRUE(s.Edit43->text().isEmpty());
+    // Entry fields in the window colour: in the panel's face colour they would look disabled.
+    for (QWidget* entry : {static_cast<QWidget*>(s.MaskEdit1), static_cast<QWidget*>(s.MaskEdit2),
+                           static_cast<QWidget*>(s.maskBoxes[0])})
+        EXPECT_EQ(entry->palette().color(QPalette::Base), ui::kWindow)
+            << entry->objectName().toStdString();
 }
 
 TEST_F(Stage3Test, AcceptedSettingsAreStoredAndOpenTheGeneratorScreen) {
