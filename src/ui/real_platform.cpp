@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLibrary>
 #include <QMediaPlayer>
 #include <QMessageBox>
@@ -14,6 +15,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSoundEffect>
+#include <QTreeView>
 #include <QUrl>
 #include <QVideoWidget>
 
@@ -44,6 +46,16 @@ bool cupsRefused(QString& text) {
     return true;
 }
 
+// Qt's default dialog is narrow enough to elide the size, kind and date columns.
+void fitDetailColumns(QFileDialog& dialog) {
+    dialog.resize(780, 460);
+    auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (tree == nullptr) return;
+    tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < tree->header()->count(); ++column)
+        tree->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
 }  // namespace
 
 RealPlatform::RealPlatform() = default;
@@ -69,6 +81,7 @@ QString RealPlatform::openFileName(QWidget* parent, const QString& filter,
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultSuffix);
+    fitDetailColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }
@@ -79,6 +92,7 @@ QString RealPlatform::saveFileName(QWidget* parent, const QString& filter,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
+    fitDetailColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }
