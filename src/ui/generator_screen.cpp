@@ -169,6 +169,10 @@ void TZuvoform::buildGeneratorScreen() {
     g.GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     g.GroupBox2->setGeometry(0, 0, kClientWidth, kClientHeight);
     ui::setBackgroundColor(g.GroupBox2, ui::kFace);
+    // Lists and entry fields in the window colour, as entry controls are everywhere.
+    QPalette entries = g.GroupBox2->palette();
+    entries.setColor(QPalette::Base, ui::kWindow);
+    g.GroupBox2->setPalette(entries);
     QGroupBox* screen = g.GroupBox2;
 
     g.Label105 = ui::makeLabel(

@@ -192,6 +192,9 @@ TEST_F(GeneratorTest, SelectingTheNinthRowNamesIt) {
     ASSERT_EQ(list->count(), 10);
     // Eight rows fill the box: one coupon form at a time.
     EXPECT_EQ(list->visualItemRect(list->item(0)).height() * 8, list->viewport()->height());
+    // A white list and results box, not the face colour of the screen around them.
+    EXPECT_EQ(list->palette().color(QPalette::Base), ui::kWindow);
+    EXPECT_EQ(window->gen.Edit1->palette().color(QPalette::Base), ui::kWindow);
     list->scrollToItem(list->item(8));
     const QRect row = list->visualItemRect(list->item(8));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
