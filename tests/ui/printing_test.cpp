@@ -409,6 +409,61 @@ TEST_F(PrintingTest, TextPrintInstructionsHideAfterNineSeconds) {
     EXPECT_TRUE(platform.pages.empty());
 }
 
+// What the player reads on the print panel, the instructions and the calibration panel, blanks
+// included: name of the control, its caption, its hint.
+TEST_F(PrintingTest, CaptionsAndHintsAreThePrograms) {
+    const struct {
+        const char* name;
+        const char* text;
+        const char* hint;
+    } controls[] = {
+        {"Panel31Caption", "WYDRUK  SYSTEMU", ""},
+        {"PrintTextCaption", "W postaci pliku tekstowego ", ""},
+        {"PrintCouponCaption", "Na blankietach Totalizatora", ""},
+        {"Button25", "Drukuj - txt", "Sposób  postępowania"},
+        {"Button30", "TEST", "Test kontrolny wydruku"},
+        {"Button26", "Drukuj", "Wydruk kolejnych kuponów"},
+        {"Button32", "Powtórz", "Powtórka ostatnio drukowanego"},
+        {"Button29", "Koniec wydruku", "Zakończenie wydruku"},
+        {"PrintNeededCaption", "Potrzebnych blk. :", ""},
+        {"PrintDoneCaption", "Wydrukowano :", ""},
+        {"Panel32Caption", "Kolejność postępowania", ""},
+        {"Panel32Step1",
+         "1. Użyj  przycisku  \" Zapisz\",         aby  zapisać  wygenerowany      System,  w  "
+         "postaci  pliku             tekstowego  na  dysku .",
+         ""},
+        {"Panel32Step2",
+         "2.  Za  pomocą  Notatnika ,              Worda , lub  innego  programu       tekstowego "
+         ", otwórz  zapisany       w  ten  sposób  plik .",
+         ""},
+        {"Panel32Step3",
+         "3.  Sprawdź  ustawienia                    wydruku ,  włącz  drukarkę ,         wydaj  "
+         "polecenie  drukowania .    ",
+         ""},
+        {"Panel52Caption", "Wybierz rodzaj kuponu", ""},
+        {"Panel52Advanced", "Ustawienia zaawansowane", ""},
+        {"Edit44Caption", "    L", ""},
+        {"Edit45Caption", "    P", ""},
+        {"Edit46Caption", "    G", ""},
+        {"Edit47Caption", "    D", ""},
+        {"Edit44Unit", "Pk", ""},
+        {"Button31", "Drukuj", "Wydruk kontrolny"},
+        {"Button34", "Zapisz", "Zapamiętuje aktualne ustawienia "},
+        {"Button35", "Koniec", "Zakończenie testu"},
+    };
+    for (const auto& c : controls) {
+        const QString name = QString::fromLatin1(c.name);
+        auto* widget = window->findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr) << c.name;
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const auto* button = qobject_cast<QPushButton*>(widget);
+        ASSERT_TRUE(label != nullptr || button != nullptr) << c.name;
+        EXPECT_EQ(label != nullptr ? label->text() : button->text(), QString::fromUtf8(c.text))
+            << c.name;
+        EXPECT_EQ(widget->toolTip(), QString::fromUtf8(c.hint)) << c.name;
+    }
+}
+
 // The real printer: 300 dots per inch from the top left of the printable area, not from Qt's
 // default margins.
 TEST(CouponPrinter, OriginIsThePrintableAreaAtThreeHundredDpi) {
