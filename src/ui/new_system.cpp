@@ -73,13 +73,9 @@ void resetStage2And3(TZuvoform& w) {
     s3.Panel3->hide();
     s3.typeItems[1]->setChecked(true);
     for (QCheckBox* box : s3.maskBoxes) box->setChecked(false);
-    s3.RadioButton1->setChecked(true);
-    s3.RadioButton2->setChecked(false);
-    s3.Panel30->setEnabled(false);
-    s3.Edit42->clear();
-    s3.Edit43->clear();
-    s3.UpDown1->setPosition(20);
-    s3.UpDown2->setPosition(70);
+    // "Dowolna" as if the user chose it: spinners 20 and 70, boxes empty, range panel disabled
+    // and back in its idle colours.
+    w.RadioButton1Click();
     s3.Button17->setEnabled(true);
     s3.Button18->setEnabled(true);
 

@@ -105,6 +105,7 @@ class NewSystemTest : public WindowTest {
         w.stage3.Edit43->setText(QStringLiteral("60"));
         w.stage3.UpDown1->setPosition(30);
         w.stage3.UpDown2->setPosition(60);
+        ui::setBackgroundColor(w.stage3.Panel30, ui::kTeal);
         for (QFrame* bar : w.gen.indicatorBars) ui::setBackgroundColor(bar, ui::kRed);
         ui::setBackgroundColor(w.gen.Panel29, ui::kRed);
         w.gen.Edit1->setText(QStringLiteral("1111111111111"));
@@ -161,6 +162,7 @@ TEST_F(NewSystemTest, FromTheGeneratorScreenEveryControlIsReset) {
     EXPECT_TRUE(w.stage3.Edit43->text().isEmpty());
     EXPECT_EQ(w.stage3.UpDown1->position(), 20);
     EXPECT_EQ(w.stage3.UpDown2->position(), 70);
+    EXPECT_EQ(ui::backgroundColor(w.stage3.Panel30), ui::kFace);
     for (QFrame* bar : w.gen.indicatorBars) EXPECT_EQ(ui::backgroundColor(bar), ui::kFace);
     EXPECT_EQ(ui::backgroundColor(w.gen.Panel29), ui::kFace);
     EXPECT_TRUE(w.gen.Edit1->text().isEmpty());
