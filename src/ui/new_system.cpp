@@ -27,8 +27,7 @@ void resetModel(zuvo::ProgramState& s) {
     s.run.generatorRunning = false;
     s.resultsUnsaved = false;
     s.listGenerated = true;
-    s.forecast = {};
-    s.visited = {};
+    zuvo::resetForecast(s.forecast, s.visited);
     s.chosenTemplates = {};
     s.settings.maskChosen = {};
     s.settings.solutionCount = 0;
@@ -54,6 +53,7 @@ void resetStage1(TZuvoform& w) {
         const QSignalBlocker block1(a.ScrollBar1);
         const QSignalBlocker block2(a.ScrollBar2);
         a.ScrollBar1->setValue(100);
+        a.ScrollBar2->setMaximum(100);
         a.ScrollBar2->setValue(0);
     }
     a.Gauge1->setValue(100);

@@ -236,8 +236,7 @@ void TZuvoform::FormCreate() {
 
     // 8. Model defaults.
     state.templateSuggestions = {};
-    state.forecast = {};
-    state.visited = {};
+    zuvo::resetForecast(state.forecast, state.visited);
     state.chosenTemplates = {};
     state.settings = zuvo::GeneratorSettings{};
     state.run = zuvo::GeneratorRun{};

@@ -90,6 +90,7 @@ class NewSystemTest : public WindowTest {
         for (QListWidget* x : lists()) x->addItem(QStringLiteral("1111111111111"));
         for (QLineEdit* e : w.stage1.percentEdits) e->setText(QStringLiteral(" 33"));
         w.stage1.ScrollBar1->setValue(40);
+        w.stage1.ScrollBar2->setMaximum(60);
         w.stage1.ScrollBar2->setValue(30);
         w.stage1.Gauge1->setValue(40);
         w.stage1.Gauge2->setValue(30);
@@ -148,6 +149,7 @@ TEST_F(NewSystemTest, FromTheGeneratorScreenEveryControlIsReset) {
     for (QLineEdit* e : w.stage1.percentEdits) EXPECT_TRUE(e->text().isEmpty());
     EXPECT_EQ(w.stage1.ScrollBar1->value(), 100);
     EXPECT_EQ(w.stage1.ScrollBar2->value(), 0);
+    EXPECT_EQ(w.stage1.ScrollBar2->maximum(), 100);
     EXPECT_EQ(w.stage1.Gauge1->value(), 100);
     EXPECT_EQ(w.stage1.Gauge2->value(), 0);
     EXPECT_EQ(w.stage1.Gauge3->value(), 0);
