@@ -66,15 +66,7 @@ void showOpenedSystem(TZuvoform& w) {
     // The result check starts afresh.
     g.Button23->setEnabled(true);
     g.Edit1->setEnabled(true);
-    g.Edit1->clear();
-    g.Label37->clear();
-    g.Label39->clear();
-    for (QLabel* count : g.hitCounts) count->clear();
-    for (QListWidget* list : g.numberLists) list->clear();
-    for (QListWidget* list : g.couponLists) list->clear();
-    g.ProgressBar1->setValue(0);
-    for (QFrame* bar : g.indicatorBars) ui::setBackgroundColor(bar, ui::kFace);
-    ui::setBackgroundColor(g.Panel29, ui::kFace);
+    clearGeneratorStatus(g);
 
     w.shell.Wyjcie1->setEnabled(true);
 }

@@ -44,3 +44,7 @@ class TZuvoform;
 
 // Builds the " Rezultaty " group (Edit1, "OK", counts and hit lists) inside the generator screen.
 void buildResultCheck(TZuvoform& window, QGroupBox* screen, const QRect& geometry);
+
+// Empties the time and selection labels, the results box, the hit counts and lists and the progress
+// bar, and returns the activity bars and the time indicator to the face colour.
+void clearGeneratorStatus(GeneratorArea& area);

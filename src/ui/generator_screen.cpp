@@ -329,20 +329,13 @@ void TZuvoform::Button19Click() {
 void TZuvoform::resetGeneratorScreen() {
     GeneratorArea& g = gen;
     g.Label35->clear();
-    g.Label37->clear();
-    g.Label39->clear();
-    for (QLabel* count : g.hitCounts) count->clear();
-    g.Edit1->clear();
-    for (QListWidget* list : g.numberLists) list->clear();
-    for (QListWidget* list : g.couponLists) list->clear();
+    clearGeneratorStatus(g);
     state.systemList.clear();
     g.ListBox1->clear();
     g.Button20->setEnabled(true);
     g.GroupBox2->hide();
     if (print.Panel31) print.Panel31->hide();
     stage3.Panel3->show();
-    g.ProgressBar1->setValue(0);
-    ui::setBackgroundColor(g.Panel29, ui::kFace);
     if (stage2.Panel2) stage2.Panel2->show();
     // Back to Stage 3 as it was left: the analysis panel only holds this forecast's figures when
     // the analysis ran in this visit of Stage 2; otherwise the Stage-1 group stands on its place.

@@ -107,18 +107,10 @@ void resetGeneratorAndPrint(TZuvoform& w) {
     w.stage2.Label12->setText(QStringLiteral("Możliwych kombinacji : "));
 
     w.state.run.generatorRunning = false;
-    for (QFrame* bar : g.indicatorBars) ui::setBackgroundColor(bar, ui::kFace);
-    ui::setBackgroundColor(g.Panel29, ui::kFace);
     g.Label35->clear();
-    g.Label37->clear();
-    g.Label39->clear();
-    for (QLabel* count : g.hitCounts) count->clear();
-    g.Edit1->clear();
-    for (QListWidget* list : g.numberLists) list->clear();
-    for (QListWidget* list : g.couponLists) list->clear();
+    clearGeneratorStatus(g);
     g.ListBox1->clear();
     w.state.systemList.clear();
-    g.ProgressBar1->setValue(0);
 }
 
 }  // namespace

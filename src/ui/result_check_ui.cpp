@@ -1,12 +1,14 @@
 // The result check on the generator screen: the real results, the hit counts and lists, and the
 // short video that greets the outcome.
 #include <QDir>
+#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTimer>
@@ -175,4 +177,16 @@ void TZuvoform::Timer8Timer() {
         return;
     }
     gen.Image3->setPixmap(pixmap);
+}
+
+void clearGeneratorStatus(GeneratorArea& g) {
+    g.Label37->clear();
+    g.Label39->clear();
+    g.Edit1->clear();
+    for (QLabel* count : g.hitCounts) count->clear();
+    for (QListWidget* list : g.numberLists) list->clear();
+    for (QListWidget* list : g.couponLists) list->clear();
+    g.ProgressBar1->setValue(0);
+    for (QFrame* bar : g.indicatorBars) ui::setBackgroundColor(bar, ui::kFace);
+    ui::setBackgroundColor(g.Panel29, ui::kFace);
 }
