@@ -11,43 +11,13 @@
 
 #include "print/coupon_layout.h"
 #include "print/page_reader.h"
+#include "ui/print_window_fixture.h"
 #include "ui/widgets/up_down.h"
-#include "ui/window_fixture.h"
 
 namespace {
 
-const zuvo::CouponCalibration kFileA{100, 988, 600, 2049};
-const zuvo::CouponCalibration kFileB{90, 1004, 550, 2209};
-
-class CalibrationTest : public WindowTest {
+class CalibrationTest : public PrintWindowTest {
   protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        finishIntro();
-        window->state.startDirectory = startDir.path().toStdString();
-        writeCalibration(0);
-    }
-
-    void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(startPath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray readFile(const char* name) const {
-        QFile file(startPath(QString::fromLatin1(name)));
-        if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-        return file.readAll();
-    }
-    void writeCalibration(int index) {
-        const int values[8] = {kFileA.x1, kFileA.x2, kFileA.y1, kFileA.y2,
-                               kFileB.x1, kFileB.x2, kFileB.y1, kFileB.y2};
-        const char* names[8] = {"PrnAx1.txt", "PrnAx2.txt", "PrnAy1.txt", "PrnAy2.txt",
-                                "PrnBx1.txt", "PrnBx2.txt", "PrnBy1.txt", "PrnBy2.txt"};
-        for (int i = 0; i < 8; ++i)
-            writeFile(QString::fromLatin1(names[i]), QByteArray::number(values[i]) + "\r\n");
-        writeFile(QStringLiteral("Index.txt"), QByteArray::number(index) + "\r\n");
-    }
-
     // "Wydruk" for a list of `n` columns, then "TEST".
     void openPanel(int n = 10) {
         window->state.systemList.assign(static_cast<size_t>(n), "1021021021021");
@@ -186,7 +156,7 @@ TEST_F(CalibrationTest, EndWithoutTakingOverKeepsTheOldRectangle) {
     EXPECT_FALSE(window->print.Panel52->isVisible());
     clickButton(window->print.Button26);
     ASSERT_EQ(platform.pages.size(), 1u);
-    expectPrintedOn(platform.pages[0], kFileA, 0, '1');
+    expectPrintedOn(platform.pages[0], kRectA, 0, '1');
 }
 
 TEST_F(CalibrationTest, TestPrintUsesTheNewRectangleWithoutStoringIt) {

@@ -12,15 +12,13 @@
 
 #include "print/coupon_layout.h"
 #include "print/page_reader.h"
+#include "ui/print_window_fixture.h"
 #include "ui/real_platform.h"
-#include "ui/window_fixture.h"
 
 namespace {
 
 using Form = std::vector<std::string>;  // the eight places, "" for an empty one
 
-const zuvo::CouponCalibration kRectA{100, 988, 600, 2049};
-const zuvo::CouponCalibration kRectB{90, 1004, 550, 2209};
 const QString kLastForm = QStringLiteral("Wydruk ostatniego kuponu !");
 
 std::vector<std::string> numberedColumns(int n) {
@@ -33,30 +31,8 @@ std::vector<std::string> numberedColumns(int n) {
     return list;
 }
 
-class PrintingTest : public WindowTest {
+class PrintingTest : public PrintWindowTest {
   protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        finishIntro();
-        window->state.startDirectory = startDir.path().toStdString();
-        writeCalibration(0);
-    }
-
-    void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(startPath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    void writeCalibration(int index) {
-        const int values[8] = {kRectA.x1, kRectA.x2, kRectA.y1, kRectA.y2,
-                               kRectB.x1, kRectB.x2, kRectB.y1, kRectB.y2};
-        const char* names[8] = {"PrnAx1.txt", "PrnAx2.txt", "PrnAy1.txt", "PrnAy2.txt",
-                                "PrnBx1.txt", "PrnBx2.txt", "PrnBy1.txt", "PrnBy2.txt"};
-        for (int i = 0; i < 8; ++i)
-            writeFile(QString::fromLatin1(names[i]), QByteArray::number(values[i]) + "\r\n");
-        writeFile(QStringLiteral("Index.txt"), QByteArray::number(index) + "\r\n");
-    }
-
     // The generator screen after a run of `n` columns, then "Wydruk".
     void prepare(int n, bool generated = true) {
         list = numberedColumns(n);
