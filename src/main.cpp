@@ -33,7 +33,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zuvo 2001"));
+    // The short name makes the per-user data folder (QStandardPaths::AppDataLocation) the one the
+    // launcher seeds, ~/.local/share/zuvo; the title stays "Zuvo 2001".
+    QApplication::setApplicationName(QStringLiteral("zuvo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zuvo 2001"));
 
     // Qt's own dialogs (file dialogs above all) speak Polish like the rest of the program.
     const QLocale polish(QLocale::Polish, QLocale::Poland);
