@@ -18,7 +18,9 @@ struct GeneratorSettings {
     int32_t rangeHigh = 70;
 };
 
-inline int minDifference(const GeneratorSettings& s) { return s.solutionType + 1; }
+inline int minDifference(const GeneratorSettings& s) {
+    return s.solutionType + 1;
+}
 
 // What the Stage-3 controls hold when "Dalej" is pressed.
 struct SettingsEntry {
@@ -33,7 +35,7 @@ struct SettingsEntry {
 
 struct SettingsCheck {
     bool ok = false;
-    std::string message;           // shown in a message box when not ok
+    std::string message;              // shown in a message box when not ok
     bool clearSolutionField = false;  // the number of solutions exceeded the combinations
 };
 

@@ -32,7 +32,8 @@ TZuvoform::TZuvoform(Platform& platformServices, QWidget* parent)
 TZuvoform::~TZuvoform() = default;
 
 void TZuvoform::createTimers() {
-    auto make = [this](QTimer*& timer, const char* name, int interval, void (TZuvoform::*handler)()) {
+    auto make = [this](QTimer*& timer, const char* name, int interval,
+                       void (TZuvoform::*handler)()) {
         timer = new QTimer(this);
         timer->setObjectName(QString::fromLatin1(name));
         timer->setInterval(interval);

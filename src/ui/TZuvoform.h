@@ -24,12 +24,12 @@ enum class SaveOffer {
     NotAsked,  // nothing unsaved, or the list is empty
     Yes,       // saved, or the save dialog was cancelled
     No,
-    Failed,    // Yes, but the file could not be written: the caller stops and keeps the list
+    Failed,  // Yes, but the file could not be written: the caller stops and keeps the list
 };
 
 class TZuvoform : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     static constexpr int kClientWidth = 729;
     static constexpr int kClientHeight = 526;
 
@@ -64,7 +64,7 @@ public:
     void FormCloseQuery(bool& canClose);
     void Timer3Timer();
     void Timer4Timer();
-    void Button27Click();  // "Symulacja komputerowa"
+    void Button27Click();    // "Symulacja komputerowa"
     void Symulacja1Click();  // new system
     void Globalny1Click();
     void Preferencyjny1Click();
@@ -139,10 +139,10 @@ public:
     // Path of a runtime file in the start directory.
     QString startFile(const QString& name) const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildShell();  // menu and background, first so that it lies below everything
     void buildStage1();
     void buildStage2();

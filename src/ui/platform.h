@@ -12,7 +12,7 @@ class QWidget;
 enum class QuestionKind { Warning, Confirmation };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Modal box with an OK button.

@@ -17,10 +17,10 @@ struct Stage3Area {
     QLineEdit* MaskEdit2 = nullptr;  // time limit
     QGroupBox* Radiotyp = nullptr;   // "Typ rozwiązań "
     std::array<QRadioButton*, 3> typeItems{};
-    QButtonGroup* typeGroup = nullptr;  // ids 0..2 = item index
+    QButtonGroup* typeGroup = nullptr;      // ids 0..2 = item index
     std::array<QCheckBox*, 6> maskBoxes{};  // MaskBox1 .. MaskBox6
-    QRadioButton* RadioButton1 = nullptr;  // "Dowolna"
-    QRadioButton* RadioButton2 = nullptr;  // "Ustalona"
+    QRadioButton* RadioButton1 = nullptr;   // "Dowolna"
+    QRadioButton* RadioButton2 = nullptr;   // "Ustalona"
     QFrame* Panel30 = nullptr;
     TUpDown* UpDown1 = nullptr;
     TUpDown* UpDown2 = nullptr;

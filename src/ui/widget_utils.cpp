@@ -50,7 +50,9 @@ void setBackgroundColor(QWidget* widget, const QColor& color) {
     widget->setAutoFillBackground(true);
 }
 
-QColor backgroundColor(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
+QColor backgroundColor(const QWidget* widget) {
+    return widget->palette().color(QPalette::Window);
+}
 
 void setTextColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();

@@ -1,10 +1,12 @@
 #include "ui/fake_platform.h"
 
+#include <gtest/gtest.h>
 #include <QFileInfo>
 #include <QPainter>
-#include <gtest/gtest.h>
 
-FakePlatform::~FakePlatform() { verify(); }
+FakePlatform::~FakePlatform() {
+    verify();
+}
 
 void FakePlatform::verify() {
     for (const QString& text : expectedMessages)
@@ -107,4 +109,6 @@ bool FakePlatform::playSound(const QString& file, QString& error) {
     return true;
 }
 
-void FakePlatform::showHelp(QWidget*, const QString& helpFile) { helpFiles.push_back(helpFile); }
+void FakePlatform::showHelp(QWidget*, const QString& helpFile) {
+    helpFiles.push_back(helpFile);
+}

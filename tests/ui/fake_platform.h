@@ -10,7 +10,7 @@
 #include "ui/platform.h"
 
 class FakePlatform : public Platform {
-public:
+  public:
     ~FakePlatform() override;
 
     // Expectations, consumed in order.

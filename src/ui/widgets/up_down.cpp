@@ -7,7 +7,8 @@
 TUpDown::TUpDown(Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
     const bool vertical = orientation == Qt::Vertical;
-    auto* layout = new QBoxLayout(vertical ? QBoxLayout::TopToBottom : QBoxLayout::RightToLeft, this);
+    auto* layout =
+        new QBoxLayout(vertical ? QBoxLayout::TopToBottom : QBoxLayout::RightToLeft, this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     up_->setArrowType(vertical ? Qt::UpArrow : Qt::RightArrow);
@@ -32,7 +33,9 @@ int TUpDown::clamp(int value) const {
     return std::clamp(value, std::min(minimum_, maximum_), std::max(minimum_, maximum_));
 }
 
-void TUpDown::setPosition(int position) { position_ = clamp(position); }
+void TUpDown::setPosition(int position) {
+    position_ = clamp(position);
+}
 
 void TUpDown::stepUp() {
     position_ = clamp(position_ + (maximum_ >= minimum_ ? 1 : -1));

@@ -7,7 +7,7 @@ class QToolButton;
 
 class TUpDown : public QWidget {
     Q_OBJECT
-public:
+  public:
     TUpDown(Qt::Orientation orientation, QWidget* parent = nullptr);
 
     void setRange(int minimum, int maximum);
@@ -23,11 +23,11 @@ public:
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
 
-signals:
+  signals:
     // After every arrow click, also when the position did not move.
     void clicked();
 
-private:
+  private:
     int clamp(int value) const;
     int minimum_ = 0;
     int maximum_ = 100;
