@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <string>
 
+#include "model/forecast_builders.h"
 #include "model/generator.h"
 
 namespace zuvo {
 namespace {
 
-PositionForecast pos(int p1, int p0, int p2) {
-    return {p1, p0, p2, p1 == 100 || p0 == 100 || p2 == 100};
-}
+using testing::pos;
 
 Forecast uniformForecast() {
     Forecast f;

@@ -1,19 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "model/forecast_builders.h"
 #include "model/structure.h"
 
 namespace zuvo {
 namespace {
 
-PositionForecast pos(int p1, int p0, int p2) {
-    return PositionForecast{p1, p0, p2, (p1 == 100 || p0 == 100 || p2 == 100) ? 1 : 0};
-}
-
-Forecast filled(const PositionForecast& p) {
-    Forecast f;
-    f.fill(p);
-    return f;
-}
+using testing::filled;
+using testing::pos;
 
 VisitedFlags allVisited() {
     VisitedFlags v;

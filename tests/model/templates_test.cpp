@@ -2,20 +2,14 @@
 
 #include <set>
 
+#include "model/forecast_builders.h"
 #include "model/templates.h"
 
 namespace zuvo {
 namespace {
 
-PositionForecast pos(int p1, int p0, int p2) {
-    return PositionForecast{p1, p0, p2, (p1 == 100 || p0 == 100 || p2 == 100) ? 1 : 0};
-}
-
-Forecast filled(const PositionForecast& p) {
-    Forecast f;
-    f.fill(p);
-    return f;
-}
+using testing::filled;
+using testing::pos;
 
 int numberOf(const std::string& code) {
     for (int n = 1; n <= kTemplateCount; ++n) {
