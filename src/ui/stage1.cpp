@@ -1,14 +1,17 @@
 // Stage 1: the 13 positions, their percentage boxes and the two-bar editor with three gauges.
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 #include "model/forecast.h"
 #include "model/structure.h"
@@ -65,46 +68,81 @@ void colourPosition(TZuvoform& w, int k, const QColor& colour) {
 
 bool leavesForAnotherWindow(Qt::FocusReason reason) {
     // A menu, a message box or another window takes the focus only for a while: the position is
-    // neither stored when the focus leaves nor selected when it comes back. Qt also hands the
-    // focus to the first position when the window is activated; the user chose nothing then.
+    // not stored when the focus leaves for it.
     return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
-// Selects a position when its button gains the focus and stores it when the button loses it.
+bool isTabKey(const QEvent* event) {
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
+// A position is selected only by the player's own act: a mouse press on its button (whether or
+// not the window was active) or Tab / Shift+Tab onto it. Focus that the program or the window
+// system moves (window activation, a closing message box, a hidden panel handing its focus on
+// "as if by Tab") selects nothing, else a position the player never touched counts as visited.
+// Leaving the selected position stores it, unless the focus only visits a menu or another window.
+// Watches the whole application, because a Tab press goes to whichever control has the focus.
 class PositionFocusFilter : public QObject {
   public:
-    PositionFocusFilter(TZuvoform& window) : QObject(&window), w(window) {}
+    explicit PositionFocusFilter(TZuvoform& window) : QObject(&window), w(window) {
+        qApp->installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::FocusIn && type != QEvent::FocusOut && type != QEvent::MouseButtonPress)
-            return QObject::eventFilter(watched, event);
-        const int k = positionOf(watched);
-        if (k == 0) return QObject::eventFilter(watched, event);
-        if (type == QEvent::MouseButtonPress) {
-            // A button that kept the focus without being selected (the window was activated on
-            // it, or a new system emptied the editor under it) gains no focus on a click.
-            if (w.stage1.positionButtons[k - 1]->hasFocus() && w.state.selectedPosition != k)
-                w.selectPosition(k);
-            return QObject::eventFilter(watched, event);
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                if (isTabKey(event)) tabPressed = true;
+                break;
+            case QEvent::KeyRelease:
+                if (isTabKey(event)) tabPressed = false;
+                break;
+            case QEvent::FocusIn: {
+                // The first focus change after a Tab press is the one that press made.
+                const bool byTab = std::exchange(tabPressed, false);
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                const int k = positionOf(watched);
+                if (k != 0 && byTab &&
+                    (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+                    choose(k);
+                break;
+            }
+            case QEvent::FocusOut: {
+                const int k = positionOf(watched);
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                if (k != 0 && w.state.selectedPosition == k && !leavesForAnotherWindow(reason))
+                    w.storePosition(k);
+                break;
+            }
+            case QEvent::MouseButtonPress: {
+                const int k = positionOf(watched);
+                if (k != 0 && w.stage1.positionButtons[k - 1]->isEnabled()) choose(k);
+                break;
+            }
+            default:
+                break;
         }
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (leavesForAnotherWindow(reason)) return QObject::eventFilter(watched, event);
-        if (type == QEvent::FocusIn)
-            w.selectPosition(k);
-        else if (w.state.selectedPosition == k)
-            w.storePosition(k);
         return QObject::eventFilter(watched, event);
     }
 
   private:
+    // The old position is always stored before the new one is selected.
+    void choose(int k) {
+        const int old = w.state.selectedPosition;
+        if (old == k) return;
+        if (old != 0) w.storePosition(old);
+        w.selectPosition(k);
+    }
+
     int positionOf(QObject* object) const {
+        if (!object->isWidgetType()) return 0;
         for (int i = 0; i < zuvo::kPositionCount; ++i)
             if (w.stage1.positionButtons[i] == object) return i + 1;
         return 0;
     }
 
     TZuvoform& w;
+    bool tabPressed = false;
 };
 
 // Runs a bar's rule once its movement has settled: arrows and pages through actionTriggered
@@ -182,14 +220,13 @@ void TZuvoform::buildStage1() {
         header->setFont(headingFont);
     }
 
-    auto* filter = new PositionFocusFilter(*this);
+    new PositionFocusFilter(*this);
     for (int k = 1; k <= zuvo::kPositionCount; ++k) {
         const int top = kRowTop + (k - 1) * kRowStep;
         const QByteArray buttonName = "Button" + QByteArray::number(k);
         QPushButton* button = ui::makeButton(s.GroupBox1, buttonName.constData(),
                                              positionCaption(k), {24, top, 110, 21});
         button->setFocusPolicy(Qt::StrongFocus);
-        button->installEventFilter(filter);
         s.positionButtons[k - 1] = button;
         for (int c = 0; c < 3; ++c) {
             const int index = (k - 1) * 3 + c;

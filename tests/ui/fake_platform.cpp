@@ -25,6 +25,7 @@ void FakePlatform::verify() {
 
 void FakePlatform::message(QWidget*, const QString& text) {
     messages.push_back(text);
+    if (whileMessageShown) whileMessageShown();
     if (anyMessage) return;
     if (expectedMessages.empty()) {
         ADD_FAILURE() << "unexpected message: " << text.toStdString();

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "ui/platform.h"
@@ -23,6 +24,8 @@ class FakePlatform : public Platform {
     void expectOpenDialog(const QString& fileName) { openAnswers.push_back(fileName); }
     // Every message is accepted and recorded, none is checked.
     bool anyMessage = false;
+    // Runs while a message box would be open (a real box takes the window's activation).
+    std::function<void()> whileMessageShown;
     // Verifies that every expectation was used (also done by the destructor).
     void verify();
 

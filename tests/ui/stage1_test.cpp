@@ -1,7 +1,11 @@
 // Stage 1 through its controls: selecting positions by focus, the two bars and "Dalej".
 #include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,6 +80,17 @@ class Stage1Test : public WindowTest {
             bar->triggerAction(action);
             settle();
         }
+    }
+};
+
+// "Dalej" of Stage 1: refusals and acceptance.
+class Stage1DalejTest : public Stage1Test {
+  protected:
+    // `certainCount` positions at 100 / 0 / 0, the rest three-way.
+    static ForecastEntry withCertain(int certainCount) {
+        ForecastEntry entry = uniformForecast();
+        for (int k = 0; k < certainCount; ++k) entry[k] = {100, 0};
+        return entry;
     }
 };
 
@@ -278,6 +293,83 @@ TEST_F(Stage1Test, NewSystemFromTheMenuLeavesTheFocusedPositionUnvisited) {
     EXPECT_EQ(window->stage1.Label2->text(), kShortCaption + QStringLiteral("Pozycja  3"));
 }
 
+TEST_F(Stage1Test, ShiftTabFromDalejSelectsTheLastPosition) {
+    selectPosition(12);
+    setBars(20, 20);
+    window->stage1.Button22->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->stage1.Button22, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(window->state.selectedPosition, 13);
+    EXPECT_EQ(window->stage1.Label2->text(), kShortCaption + QStringLiteral("Pozycja 13"));
+}
+
+// A message box takes the window's activation; without a window manager the window gets it back
+// only with the player's next click, and that click must still select the position.
+TEST_F(Stage1DalejTest, AClickAfterARefusalSelectsThePositionInAnInactiveWindow) {
+    const ForecastEntry entry = exampleForecast();
+    for (int k = 1; k <= 12; ++k) {
+        selectPosition(k);
+        if (k <= 6) setBars(entry[k - 1].p1, entry[k - 1].p0);
+    }
+    QWidget box;
+    box.setGeometry(0, 0, 100, 100);
+    platform.whileMessageShown = [&box] {
+        box.show();
+        box.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    };
+    platform.expectMessage(
+        QString::fromUtf8("Niektóre, lub wszystkie pozycje zostały pominięte. Przejście do Etapu "
+                          "2  - nie jest możliwe !!!"));
+    clickButton(window->stage1.Button22);
+    platform.whileMessageShown = nullptr;
+    ASSERT_FALSE(window->isActiveWindow());
+
+    selectPosition(13);
+    EXPECT_EQ(window->stage1.Label2->text(), kShortCaption + QStringLiteral("Pozycja 13"));
+    setBars(entry[12].p1, entry[12].p0);
+    clickButton(window->stage1.Button22);
+    EXPECT_TRUE(window->stage2.Panel2->isVisible());
+    EXPECT_EQ(positionTexts(13), (std::array<QString, 3>{" 50", " 50", "  0"}));
+}
+
+// When the focused control is hidden by a new system, Qt hands the focus on as if by Tab; the
+// first position gets it, yet the player chose nothing.
+TEST_F(Stage1DalejTest, FocusHandedOnByANewSystemSelectsNothing) {
+    const std::vector<std::pair<const char*, std::function<void()>>> focusedPlaces{
+        {"a Stage-2 template box",
+         [&] {
+             goToStage2(uniformForecast());
+             clickButton(window->stage2.templateBoxes[0]);
+         }},
+        {"Extra after Analiza",
+         [&] {
+             goToStage2(exampleForecast());
+             clickButton(window->stage2.Button36);
+             clickButton(window->stage2.Button16);
+         }},
+        {"Stage-3 Wstecz",
+         [&] {
+             goToStage3(uniformForecast());
+             clickButton(window->stage3.Button17);
+         }},
+    };
+    for (const auto& [place, focus] : focusedPlaces) {
+        SCOPED_TRACE(place);
+        window->Symulacja1Click();
+        focus();
+        window->Symulacja1Click();
+        EXPECT_EQ(window->state.selectedPosition, 0);
+        EXPECT_EQ(window->state.visited[0], 0);
+        EXPECT_FALSE(window->stage1.Label2->text().contains(QStringLiteral("Pozycja")));
+    }
+    // Positions 2 to 13 entered: position 1 is still skipped.
+    for (int k = 2; k <= 13; ++k) selectPosition(k);
+    platform.expectMessage(
+        QString::fromUtf8("Niektóre, lub wszystkie pozycje zostały pominięte. Przejście do Etapu "
+                          "2  - nie jest możliwe !!!"));
+    clickButton(window->stage1.Button22);
+}
+
 TEST_F(Stage1Test, GaugesClampTheirValues) {
     TNeedleGauge* gauge = window->stage1.Gauge2;
     gauge->setValue(140);
@@ -285,17 +377,6 @@ TEST_F(Stage1Test, GaugesClampTheirValues) {
     gauge->setValue(-3);
     EXPECT_EQ(gauge->value(), 0);
 }
-
-// "Dalej" of Stage 1: refusals and acceptance.
-class Stage1DalejTest : public Stage1Test {
-  protected:
-    // `certainCount` positions at 100 / 0 / 0, the rest three-way.
-    static ForecastEntry withCertain(int certainCount) {
-        ForecastEntry entry = uniformForecast();
-        for (int k = 0; k < certainCount; ++k) entry[k] = {100, 0};
-        return entry;
-    }
-};
 
 TEST_F(Stage1DalejTest, SkippedPositionIsRefused) {
     ForecastEntry entry = withCertain(8);

@@ -61,7 +61,7 @@ void WindowTest::setBars(int p1, int p0) {
 
 void WindowTest::enterForecast(const ForecastEntry& entry) {
     for (int k = 0; k < 13; ++k) {
-        window->stage1.positionButtons[k]->setFocus(Qt::TabFocusReason);
+        selectPosition(k + 1);
         setBars(entry[k].p1, entry[k].p0);
     }
 }
@@ -82,7 +82,7 @@ void WindowTest::goToStage3(const ForecastEntry& entry) {
 }
 
 void WindowTest::selectPosition(int k) {
-    window->stage1.positionButtons[k - 1]->setFocus(Qt::MouseFocusReason);
+    clickButton(window->stage1.positionButtons[k - 1]);
 }
 
 std::array<QString, 3> WindowTest::positionTexts(int k) const {

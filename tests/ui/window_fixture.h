@@ -38,7 +38,7 @@ class WindowTest : public ::testing::Test {
     void goToStage2(const ForecastEntry& entry);
     // Stage 2 as above, every available template ticked, then its "Dalej": Stage 3 is open.
     void goToStage3(const ForecastEntry& entry);
-    // Gives position k (1..13) the focus as a mouse click on its button does.
+    // Clicks the button of position k (1..13).
     void selectPosition(int k);
     // The three display texts of position k (1..13), in the order 1, 0, 2.
     std::array<QString, 3> positionTexts(int k) const;
