@@ -1,9 +1,10 @@
 #include "io/calibration_file.h"
 
+#include "io/whole_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -20,7 +21,7 @@ constexpr size_t kMaxValueLength = 32;
 constexpr size_t kKeptBlanks = 4;
 
 QString shownName(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return shownFileName(path);
 }
 
 QString conversionError(std::string_view text, bool cut) {
@@ -93,8 +94,13 @@ bool readValue(const QString& path, int32_t& value, QString& error) {
         return false;
     }
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(shownName(path));
+    if (!QFileInfo(path).isFile()) {
+        error = QStringLiteral("\"%1\" nie jest zwykłym plikiem.").arg(shownName(path));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = withReason(QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(shownName(path)),
+                           file);
         return false;
     }
     std::string line;
@@ -107,24 +113,24 @@ bool readValue(const QString& path, int32_t& value, QString& error) {
         error = conversionError(line, true);
         return false;
     }
-    return parseCalibrationValue(line, value, error);
+    if (!parseCalibrationValue(line, value, error)) return false;
+    if (QString::number(value).size() > kCalibrationBoxLength) {
+        error = QStringLiteral(
+                    "Błąd odczytu pliku \"%1\": wartość %2 nie mieści się w polu "
+                    "kalibracji (najwyżej %3 znaki).")
+                    .arg(shownName(path))
+                    .arg(value)
+                    .arg(kCalibrationBoxLength);
+        return false;
+    }
+    return true;
 }
 
 bool writeValue(const QString& path, const QByteArray& text, QString& error) {
     // Written whole or not at all, so a failure never leaves an empty calibration file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("Nie można utworzyć pliku \"%1\".").arg(shownName(path));
-        return false;
-    }
     const QByteArray bytes = text + "\r\n";
-    // commit() alone does not notice a failing final flush.
-    if (file.write(bytes) != bytes.size() || !file.flush()) file.cancelWriting();
-    if (!file.commit()) {
-        error = QStringLiteral("Nie można zapisać pliku \"%1\".").arg(shownName(path));
-        return false;
-    }
-    return true;
+    return writeWholeFile(
+        path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), error);
 }
 
 int32_t* fieldOf(CalibrationSet& set, size_t fileIndex) {
@@ -196,6 +202,32 @@ bool saveCalibration(const QString& directory, int32_t couponType,
             return false;
     }
     return true;
+}
+
+QString rectangleError(const CalibrationSet& set, int32_t couponType) {
+    if (couponType != CouponA && couponType != CouponB) return {};
+    const CouponCalibration& c = set.types[static_cast<size_t>(couponType)];
+    const QString kind = couponType == CouponA ? QStringLiteral("A") : QStringLiteral("B");
+    QString problem;
+    if (c.x2 <= c.x1)
+        problem = QStringLiteral(
+                      "prawa krawędź (Prn%1x2.txt: %2) nie leży na prawo od lewej "
+                      "(Prn%1x1.txt: %3)")
+                      .arg(kind)
+                      .arg(c.x2)
+                      .arg(c.x1);
+    else if (c.y2 <= c.y1)
+        problem = QStringLiteral(
+                      "dolna krawędź (Prn%1y2.txt: %2) nie leży poniżej górnej "
+                      "(Prn%1y1.txt: %3)")
+                      .arg(kind)
+                      .arg(c.y2)
+                      .arg(c.y1);
+    if (problem.isEmpty()) return {};
+    return QStringLiteral(
+               "Prostokąt wydruku kuponu %1 jest pusty: %2. Nic nie zostało "
+               "wydrukowane; popraw kalibrację (TEST).")
+        .arg(kind, problem);
 }
 
 int32_t rightEdgeFor(int32_t couponType, int32_t left) {

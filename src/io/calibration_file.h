@@ -9,6 +9,10 @@ namespace zuvo {
 
 enum CouponType : int32_t { CouponA = 0, CouponB = 1 };
 
+// The calibration panel's boxes hold at most this many characters; a file value that does not
+// fit is a reading error, never cut.
+constexpr int kCalibrationBoxLength = 4;
+
 struct CouponCalibration {
     int32_t x1 = 0;  // left
     int32_t x2 = 0;  // right
@@ -35,6 +39,10 @@ bool loadCalibration(const QString& directory, CalibrationSet& set, QString& err
 // (L, P, G, D), storing each value; stops at the first failure.
 bool saveCalibration(const QString& directory, int32_t couponType,
                      const std::array<QString, 4>& boxTexts, CalibrationSet& set, QString& error);
+
+// Empty when the rectangle of `couponType` has room (right of left, below top); otherwise the
+// message naming the files of the offending edges. A kind without a layout has no rectangle.
+QString rectangleError(const CalibrationSet& set, int32_t couponType);
 
 // Spinner arithmetic of the calibration panel.
 int32_t rightEdgeFor(int32_t couponType, int32_t left);  // + 888 (A) or + 914 (B)

@@ -1,16 +1,17 @@
 #include "io/system_file.h"
 
+#include "io/whole_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace zuvo {
 
 namespace {
 
 QString shownName(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return shownFileName(path);
 }
 
 }  // namespace
@@ -52,17 +53,33 @@ std::string formatSystemText(const std::vector<std::string>& list) {
 
 bool readSystemFile(const QString& path, std::vector<std::string>& list, QString& error) {
     QFile file(path);
-    if (!QFileInfo(path).isFile()) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
         error = QStringLiteral("Nie znaleziono pliku \"%1\".").arg(shownName(path));
         return false;
     }
+    // A folder, a pipe or a device would never end or never be a system.
+    if (!info.isFile()) {
+        error = QStringLiteral("\"%1\" nie jest zwykłym plikiem.").arg(shownName(path));
+        return false;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(shownName(path));
+        error = withReason(QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(shownName(path)),
+                           file);
+        return false;
+    }
+    if (file.size() > kMaxSystemFileBytes) {
+        error = QStringLiteral(
+                    "Plik \"%1\" jest za duży (%2 MB). Program otwiera pliki systemów do "
+                    "32 MB; pełny system 13 pozycji (1594323 kolumn) zajmuje około "
+                    "24 MB.")
+                    .arg(shownName(path))
+                    .arg(file.size() / (1024 * 1024));
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("Błąd odczytu pliku \"%1\".").arg(shownName(path));
+        error = withReason(QStringLiteral("Błąd odczytu pliku \"%1\".").arg(shownName(path)), file);
         return false;
     }
     // The list is replaced only once the whole file has been read.
@@ -73,22 +90,7 @@ bool readSystemFile(const QString& path, std::vector<std::string>& list, QString
 }
 
 bool writeSystemFile(const QString& path, const std::vector<std::string>& list, QString& error) {
-    // The previous file is replaced only when the whole list has been written.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("Nie można utworzyć pliku \"%1\".").arg(shownName(path));
-        return false;
-    }
-    const std::string text = formatSystemText(list);
-    const qint64 size = static_cast<qint64>(text.size());
-    // commit() alone does not notice a failing final flush (a full disk would leave a cut
-    // file in place of the old one), so flush first and give up on any failure.
-    if (file.write(text.data(), size) != size || !file.flush()) file.cancelWriting();
-    if (!file.commit()) {
-        error = QStringLiteral("Nie można zapisać pliku \"%1\".").arg(shownName(path));
-        return false;
-    }
-    return true;
+    return writeWholeFile(path, formatSystemText(list), error);
 }
 
 }  // namespace zuvo

@@ -70,7 +70,7 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, const QR
 void buildEdgeBox(QWidget* panel, QLineEdit*& box, const char* name, const char* captionName,
                   const char* unitName, const QString& text, int x, int y) {
     caption(panel, captionName, text, QRect(x, y + 2, 40, 18));
-    box = ui::makeEdit(panel, name, QRect(x + 42, y, 44, 22), 4);
+    box = ui::makeEdit(panel, name, QRect(x + 42, y, 44, 22), zuvo::kCalibrationBoxLength);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight);
     caption(panel, unitName, QStringLiteral("Pk"), QRect(x + 90, y + 2, 20, 18));

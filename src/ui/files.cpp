@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -12,6 +12,7 @@
 #include "io/system_file.h"
 #include "ui/TZuvoform.h"
 #include "ui/colors.h"
+#include "ui/list_models.h"
 #include "ui/widget_utils.h"
 
 namespace {
@@ -26,15 +27,7 @@ void showOpenedSystem(TZuvoform& w) {
     GeneratorArea& g = w.gen;
     PrintArea& p = w.print;
 
-    QListWidget* rows = g.ListBox1;
-    rows->clear();
-    const int rowHeight = rows->property("rowHeight").toInt();
-    for (const std::string& entry : w.state.systemList) {
-        // Single-byte text: every byte stays one character.
-        auto* item = new QListWidgetItem(
-            QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())), rows);
-        if (rowHeight > 0) item->setSizeHint(QSize(rows->viewport()->width(), rowHeight));
-    }
+    g.listModel->reload();
     g.GroupBox2->show();
     g.Label105->show();
     g.Label35->setText(QString::number(w.state.systemList.size()));

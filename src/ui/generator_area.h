@@ -7,7 +7,10 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class HitListModel;
+class SystemListModel;
+class TSystemListView;
 class QProgressBar;
 class QPushButton;
 
@@ -16,8 +19,9 @@ struct GeneratorArea {
     QLabel* Image3 = nullptr;        // "Dravik.bmp"
     QFrame* Panel4 = nullptr;        // video panel over the picture
     QLabel* Label105 = nullptr;      // warning caption
-    QListWidget* ListBox1 = nullptr;
-    QLabel* Label35 = nullptr;  // generated count
+    TSystemListView* ListBox1 = nullptr;
+    SystemListModel* listModel = nullptr;  // over the program state's system list
+    QLabel* Label35 = nullptr;             // generated count
     QProgressBar* ProgressBar1 = nullptr;
     QLabel* Label37 = nullptr;               // time left
     QFrame* Panel29 = nullptr;               // time indicator
@@ -33,10 +37,12 @@ struct GeneratorArea {
     QPushButton* Button24 = nullptr;  // "Wydruk"
     // result check
     QLineEdit* Edit1 = nullptr;
-    QPushButton* Button23 = nullptr;            // "OK"
-    std::array<QLabel*, 4> hitCounts{};         // Label43 .. Label46 (13, 12, 11, 10 hits)
-    std::array<QListWidget*, 4> numberLists{};  // ListBox2 .. ListBox5
-    std::array<QListWidget*, 4> couponLists{};  // ListBox6 .. ListBox9
+    QPushButton* Button23 = nullptr;          // "OK"
+    std::array<QLabel*, 4> hitCounts{};       // Label43 .. Label46 (13, 12, 11, 10 hits)
+    std::array<QListView*, 4> numberLists{};  // ListBox2 .. ListBox5
+    std::array<QListView*, 4> couponLists{};  // ListBox6 .. ListBox9
+    std::array<HitListModel*, 4> numberModels{};
+    std::array<HitListModel*, 4> couponModels{};
 };
 
 class QRect;

@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -19,7 +19,9 @@
 #include "ui/TZuvoform.h"
 #include "ui/colors.h"
 #include "ui/event_hook.h"
+#include "ui/list_models.h"
 #include "ui/widget_utils.h"
+#include "ui/widgets/system_list_view.h"
 
 namespace {
 
@@ -71,21 +73,17 @@ void paintBarsForDraw(TZuvoform& w, int32_t firstDraw) {
 
 // Brings the list box up to the system list; the generator only ever appends.
 void showNewColumns(TZuvoform& w) {
-    QListWidget* list = w.gen.ListBox1;
-    const int row = list->property("rowHeight").toInt();
-    const auto& columns = w.state.systemList;
-    for (auto i = static_cast<size_t>(list->count()); i < columns.size(); ++i) {
-        auto* item = new QListWidgetItem(QString::fromStdString(columns[i]), list);
-        item->setSizeHint(QSize(list->viewport()->width(), row));
-    }
-    const int size = static_cast<int>(columns.size());
+    w.gen.listModel->appended();
+    const int size = static_cast<int>(w.state.systemList.size());
     w.gen.Label35->setText(QString::number(size));
     w.gen.ProgressBar1->setValue(size);
 }
 
 void buildList(TZuvoform& w, QGroupBox* screen) {
-    auto* list = new QListWidget(screen);
+    auto* list = new TSystemListView(screen);
     list->setObjectName(QStringLiteral("ListBox1"));
+    w.gen.listModel = new SystemListModel(w.state.systemList, list);
+    list->setModel(w.gen.listModel);
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setStyleHint(QFont::TypeWriter);
     mono.setFixedPitch(true);
@@ -107,7 +105,7 @@ void buildList(TZuvoform& w, QGroupBox* screen) {
     list->setGeometry(kListX, kListY, width, height);
     // Row height from the box's height, so that exactly one coupon form is visible.
     const int row = height / kVisibleRows;
-    list->setProperty("rowHeight", row);
+    w.gen.listModel->setRowHeight(row);
     w.gen.ListBox1 = list;
 
     // Position numbers over the 13 characters.
@@ -226,9 +224,8 @@ void TZuvoform::buildGeneratorScreen() {
         if (event->type() == QEvent::FocusIn) Button20Enter();
         return false;
     });
-    connect(g.ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) ListBox1Click();
-    });
+    connect(g.ListBox1, &TSystemListView::rowChosen, this, &TZuvoform::ListBox1Click);
+    connect(g.ListBox1, &QAbstractItemView::pressed, this, &TZuvoform::ListBox1Click);
 
     g.GroupBox2->hide();
 }
@@ -241,7 +238,7 @@ void TZuvoform::Button20Click() {
     zuvo::GeneratorRun& run = state.run;
     run.generatorRunning = true;
     state.systemList.clear();
-    gen.ListBox1->clear();
+    gen.listModel->reload();
     enableNewAndOpen(*this, false);
     setEnabledIf(shell.Zapisz1, false);
     gen.Button20->setEnabled(false);
@@ -331,7 +328,7 @@ void TZuvoform::resetGeneratorScreen() {
     g.Label35->clear();
     clearGeneratorStatus(g);
     state.systemList.clear();
-    g.ListBox1->clear();
+    g.listModel->reload();
     g.Button20->setEnabled(true);
     g.GroupBox2->hide();
     if (print.Panel31) print.Panel31->hide();
@@ -348,7 +345,7 @@ void TZuvoform::resetGeneratorScreen() {
 }
 
 void TZuvoform::ListBox1Click() {
-    const int row = gen.ListBox1->currentRow();
+    const int row = gen.ListBox1->currentIndex().row();
     if (row < 0) return;
     gen.Label39->setText(QStringLiteral("Wybrałeś nr.") + QString::number(row + 1));
 }

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -16,6 +16,7 @@
 
 #include "ui/TZuvoform.h"
 #include "ui/colors.h"
+#include "ui/list_models.h"
 #include "ui/widget_utils.h"
 #include "ui/widgets/needle_gauge.h"
 #include "ui/widgets/up_down.h"
@@ -109,8 +110,8 @@ void resetGeneratorAndPrint(TZuvoform& w) {
     w.state.run.generatorRunning = false;
     g.Label35->clear();
     clearGeneratorStatus(g);
-    g.ListBox1->clear();
     w.state.systemList.clear();
+    g.listModel->reload();
 }
 
 }  // namespace

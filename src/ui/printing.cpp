@@ -78,6 +78,12 @@ bool printCouponImage(TZuvoform& w, const QImage& image) {
         w.platform.message(&w, unknownCouponTypeText());
         return false;
     }
+    // An empty rectangle would come out as a blank page, counted as printed.
+    const QString badRectangle = zuvo::rectangleError(w.calibration, w.calibration.couponType);
+    if (!badRectangle.isEmpty()) {
+        w.platform.message(&w, badRectangle);
+        return false;
+    }
     const zuvo::CouponCalibration calibration =
         w.calibration.types[static_cast<size_t>(w.calibration.couponType)];
     QString error;

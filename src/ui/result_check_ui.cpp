@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,6 +17,7 @@
 #include "ui/TZuvoform.h"
 #include "ui/colors.h"
 #include "ui/event_hook.h"
+#include "ui/list_models.h"
 #include "ui/widget_utils.h"
 
 namespace {
@@ -57,12 +58,11 @@ bool playVideo(TZuvoform& w, const QString& name) {
 void showCheck(TZuvoform& w, const zuvo::ResultCheck& check) {
     GeneratorArea& g = w.gen;
     for (int c = 0; c < 4; ++c) {
-        g.numberLists[c]->clear();
-        g.couponLists[c]->clear();
-        for (const zuvo::HitEntry& hit : check.lists[c]) {
-            g.numberLists[c]->addItem(QString::number(hit.number));
-            g.couponLists[c]->addItem(QString::fromStdString(hit.couponPlace));
-        }
+        std::vector<int> numbers;
+        numbers.reserve(check.lists[c].size());
+        for (const zuvo::HitEntry& hit : check.lists[c]) numbers.push_back(hit.number);
+        g.numberModels[c]->setNumbers(numbers);
+        g.couponModels[c]->setNumbers(std::move(numbers));
         g.hitCounts[c]->setText(QString::number(check.counts[c]));
     }
 }
@@ -109,15 +109,20 @@ void buildResultCheck(TZuvoform& w, QGroupBox* screen, const QRect& geometry) {
         g.hitCounts[c] =
             ui::makeLabel(box, countNames[c], QString(), QRect(x, 64, columnWidth - 4, 16));
         ui::setTextColor(g.hitCounts[c], ui::kNavy);
-        auto makeList = [&](const char* listName, int y) {
-            auto* list = new QListWidget(box);
+        auto makeList = [&](const char* listName, int y, HitListModel* model) {
+            auto* list = new QListView(box);
             list->setObjectName(QString::fromLatin1(listName));
             list->setGeometry(x, y, columnWidth - 4, listHeight);
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            list->setUniformItemSizes(true);
+            model->setParent(list);
+            list->setModel(model);
             return list;
         };
-        g.numberLists[c] = makeList(numberNames[c], 82);
-        g.couponLists[c] = makeList(couponNames[c], 84 + listHeight);
+        g.numberModels[c] = new HitListModel(HitListModel::Shows::Number, nullptr);
+        g.couponModels[c] = new HitListModel(HitListModel::Shows::CouponPlace, nullptr);
+        g.numberLists[c] = makeList(numberNames[c], 82, g.numberModels[c]);
+        g.couponLists[c] = makeList(couponNames[c], 84 + listHeight, g.couponModels[c]);
     }
 }
 
@@ -184,8 +189,8 @@ void clearGeneratorStatus(GeneratorArea& g) {
     g.Label39->clear();
     g.Edit1->clear();
     for (QLabel* count : g.hitCounts) count->clear();
-    for (QListWidget* list : g.numberLists) list->clear();
-    for (QListWidget* list : g.couponLists) list->clear();
+    for (HitListModel* model : g.numberModels) model->clear();
+    for (HitListModel* model : g.couponModels) model->clear();
     g.ProgressBar1->setValue(0);
     for (QFrame* bar : g.indicatorBars) ui::setBackgroundColor(bar, ui::kFace);
     ui::setBackgroundColor(g.Panel29, ui::kFace);

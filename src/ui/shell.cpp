@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -16,7 +16,9 @@
 
 #include "ui/TZuvoform.h"
 #include "ui/colors.h"
+#include "ui/list_models.h"
 #include "ui/widget_utils.h"
+#include "ui/widgets/system_list_view.h"
 #include "ui/window_placement.h"
 
 namespace {
@@ -244,7 +246,7 @@ void TZuvoform::FormCreate() {
     state.selectedPosition = 0;
 
     // 9. Eight rows, one coupon form, fill the generated list; its rows take this height.
-    if (QListWidget* list = gen.ListBox1) list->setProperty("rowHeight", list->height() / 8);
+    if (gen.ListBox1) gen.listModel->setRowHeight(gen.ListBox1->height() / 8);
 }
 
 void TZuvoform::Timer3Timer() {

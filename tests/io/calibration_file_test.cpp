@@ -142,6 +142,40 @@ TEST_F(CalibrationFilesTest, BadValueStopsTheReadingWithAConversionMessage) {
     EXPECT_EQ(set.types[1].x1, 0);
 }
 
+// The panel's boxes hold four characters: a longer value would be shown cut and saved cut.
+TEST_F(CalibrationFilesTest, ValueTooLongForItsBoxIsAReadingErrorOfItsFile) {
+    writeAll(0);
+    write("PrnAy2.txt", "10000\r\n");
+    zuvo::CalibrationSet set;
+    QString error;
+    EXPECT_FALSE(zuvo::loadCalibration(dir.path(), set, error));
+    EXPECT_TRUE(error.contains(QStringLiteral("PrnAy2.txt"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("10000"))) << error.toStdString();
+    EXPECT_EQ(set.types[0].y2, 0);
+    EXPECT_EQ(set.types[1].x1, 0) << "the files after it are not read";
+
+    write("PrnAy2.txt", "-999\r\n");
+    ASSERT_TRUE(zuvo::loadCalibration(dir.path(), set, error)) << error.toStdString();
+    EXPECT_EQ(set.types[0].y2, -999);
+}
+
+TEST(CalibrationRectangle, EmptyOrReversedEdgesAreNamedByTheirFiles) {
+    zuvo::CalibrationSet set;
+    set.types[0] = {100, 988, 600, 2049};
+    set.types[1] = {90, 90, 600, 2259};
+    EXPECT_TRUE(zuvo::rectangleError(set, zuvo::CouponA).isEmpty());
+    const QString width = zuvo::rectangleError(set, zuvo::CouponB);
+    EXPECT_TRUE(width.contains(QStringLiteral("PrnBx2.txt")) &&
+                width.contains(QStringLiteral("PrnBx1.txt")))
+        << width.toStdString();
+    set.types[0].y2 = 500;
+    const QString height = zuvo::rectangleError(set, zuvo::CouponA);
+    EXPECT_TRUE(height.contains(QStringLiteral("PrnAy2.txt")) &&
+                height.contains(QStringLiteral("PrnAy1.txt")))
+        << height.toStdString();
+    EXPECT_TRUE(zuvo::rectangleError(set, 7).isEmpty()) << "no layout, no rectangle";
+}
+
 TEST_F(CalibrationFilesTest, HugeFilesAreReadOnlyAsFarAsNeeded) {
     writeAll(0);
     // Any number of leading blanks is allowed.

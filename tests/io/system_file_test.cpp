@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -131,10 +132,38 @@ TEST_F(SystemFileTest, ReaderAcceptsAnyBytes) {
     EXPECT_EQ(list[2].size(), 242u);
 }
 
-TEST_F(SystemFileTest, WriteIntoMissingFolderFailsWithItsName) {
+TEST_F(SystemFileTest, WriteIntoMissingFolderFailsWithItsNameAndReason) {
     QString error;
     EXPECT_FALSE(zuvo::writeSystemFile(path("nie/ma/system.txt"), generatedColumns(1), error));
-    EXPECT_TRUE(error.contains(QStringLiteral("system.txt"))) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Nie można utworzyć pliku")))
+        << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("system.txt\".\nPowód: "))) << error.toStdString();
+}
+
+// Files that are no system at all are refused at once, before a byte is read, naming the file.
+TEST_F(SystemFileTest, PipesFoldersAndOversizedFilesAreRefused) {
+    ASSERT_EQ(mkfifo(path("pipe.txt").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.txt")));
+    {
+        QFile big(path("big.txt"));
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(big.resize(zuvo::kMaxSystemFileBytes + 1));  // sparse: no disk is filled
+    }
+    const struct {
+        const char* name;
+        const char* says;
+    } cases[] = {{"pipe.txt", "nie jest zwykłym plikiem"},
+                 {"folder.txt", "nie jest zwykłym plikiem"},
+                 {"big.txt", "jest za duży (32 MB). Program otwiera pliki systemów do 32 MB"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        List list = {"1111111111111"};
+        QString error;
+        EXPECT_FALSE(zuvo::readSystemFile(path(QString::fromLatin1(c.name)), list, error));
+        EXPECT_TRUE(error.contains(QString::fromLatin1(c.name))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.says))) << error.toStdString();
+        EXPECT_EQ(list, (List{"1111111111111"}));
+    }
 }
 
 // A write that runs out of room half-way must leave the previous file as it was.

@@ -140,10 +140,16 @@ TEST_F(CalibrationTest, SaveFailureIsShown) {
     openPanel();
     QFile::remove(startPath(QStringLiteral("PrnAx1.txt")));
     ASSERT_TRUE(QDir(startDir.path()).mkdir(QStringLiteral("PrnAx1.txt")));
-    platform.expectMessage(
-        QStringLiteral("Nie można utworzyć pliku \"%1\".")
-            .arg(QDir::toNativeSeparators(startPath(QStringLiteral("PrnAx1.txt")))));
+    platform.anyMessage = true;
     clickButton(window->print.Button34);
+    // The program's text, then the system's reason, so the player knows what to fix.
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const QStringList lines = platform.messages[0].split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0],
+              QStringLiteral("Nie można utworzyć pliku \"%1\".")
+                  .arg(QDir::toNativeSeparators(startPath(QStringLiteral("PrnAx1.txt")))));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Powód: ")) && lines[1].size() > 8);
     // Files after the failing one are not touched.
     EXPECT_EQ(readFile("PrnAx2.txt"), "988\r\n");
 }

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTimer>
 #include <string>
@@ -114,8 +114,8 @@ TEST_F(FilesTest, OpeningShowsTheResultScreen) {
     EXPECT_TRUE(g.GroupBox2->isVisible());
     EXPECT_TRUE(g.Label105->isVisible());
     EXPECT_EQ(g.Label35->text(), QStringLiteral("3"));
-    ASSERT_EQ(g.ListBox1->count(), 3);
-    EXPECT_EQ(g.ListBox1->item(2)->text(), QStringLiteral("0000000000000"));
+    ASSERT_EQ(rowCount(g.ListBox1), 3);
+    EXPECT_EQ(rowTexts(g.ListBox1).at(2), QStringLiteral("0000000000000"));
     EXPECT_TRUE(window->print.Panel31->isVisible());
     EXPECT_FALSE(window->print.Panel52->isVisible());
     EXPECT_FALSE(window->print.Panel32->isVisible());
@@ -146,6 +146,6 @@ TEST_F(FilesTest, AFileThatCannotBeReadKeepsTheListAndTheScreen) {
     EXPECT_TRUE(platform.messages[0].contains(QStringLiteral("nie_ma.txt")));
     EXPECT_EQ(window->state.systemList, (zuvo::SystemList{"1111111111111", "2222222222222"}));
     EXPECT_EQ(window->gen.Label35->text(), QStringLiteral("2"));
-    EXPECT_EQ(window->gen.ListBox1->count(), 2);
+    EXPECT_EQ(rowCount(window->gen.ListBox1), 2);
     EXPECT_TRUE(window->gen.GroupBox2->isVisible());
 }

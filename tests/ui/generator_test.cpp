@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -62,12 +62,7 @@ class GeneratorTest : public WindowTest {
         for (int i = 0; i < limit && window->state.run.generatorRunning; ++i) stepTick();
         return !window->state.run.generatorRunning;
     }
-    QStringList shownColumns() const {
-        QStringList texts;
-        for (int i = 0; i < window->gen.ListBox1->count(); ++i)
-            texts << window->gen.ListBox1->item(i)->text();
-        return texts;
-    }
+    QStringList shownColumns() const { return rowTexts(window->gen.ListBox1); }
     QColor barColour(int i) const { return ui::backgroundColor(window->gen.indicatorBars[i]); }
 };
 
@@ -143,7 +138,7 @@ TEST_F(GeneratorTest, RunEndsWhenTheTimeIsUp) {
     stepTick();
     ASSERT_FALSE(window->state.run.generatorRunning);
 
-    const int found = window->gen.ListBox1->count();
+    const int found = rowCount(window->gen.ListBox1);
     EXPECT_GT(found, 0);
     EXPECT_LE(found, 30);
     EXPECT_EQ(window->gen.Label35->text(), QString::number(found));
@@ -157,7 +152,7 @@ TEST_F(GeneratorTest, ZeroCountEndsAtTheFirstStepWithAnEmptyList) {
     startRun();
     stepTick();
     EXPECT_FALSE(window->state.run.generatorRunning);
-    EXPECT_EQ(window->gen.ListBox1->count(), 0);
+    EXPECT_EQ(rowCount(window->gen.ListBox1), 0);
     EXPECT_TRUE(window->state.resultsUnsaved);
 }
 
@@ -188,15 +183,16 @@ TEST_F(GeneratorTest, SelectingTheNinthRowNamesIt) {
     openGeneratorScreen(QStringLiteral("   10"), QStringLiteral("  120"), 0);
     startRun();
     ASSERT_TRUE(stepUntilFinished());
-    QListWidget* list = window->gen.ListBox1;
-    ASSERT_EQ(list->count(), 10);
+    QListView* list = window->gen.ListBox1;
+    ASSERT_EQ(rowCount(list), 10);
     // Eight rows fill the box: one coupon form at a time.
-    EXPECT_EQ(list->visualItemRect(list->item(0)).height() * 8, list->viewport()->height());
+    EXPECT_EQ(list->visualRect(list->model()->index(0, 0)).height() * 8,
+              list->viewport()->height());
     // A white list and results box, not the face colour of the screen around them.
     EXPECT_EQ(list->palette().color(QPalette::Base), ui::kWindow);
     EXPECT_EQ(window->gen.Edit1->palette().color(QPalette::Base), ui::kWindow);
-    list->scrollToItem(list->item(8));
-    const QRect row = list->visualItemRect(list->item(8));
+    list->scrollTo(list->model()->index(8, 0));
+    const QRect row = list->visualRect(list->model()->index(8, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_EQ(window->gen.Label39->text(), QString::fromUtf8("Wybrałeś nr.9"));
 }
@@ -205,7 +201,7 @@ TEST_F(GeneratorTest, WsteczDuringARunAnsweredNoLetsItGoOn) {
     openGeneratorScreen(QStringLiteral("   99"), QStringLiteral("  120"), 1);
     startRun();
     for (int i = 0; i < 20; ++i) stepTick();
-    const int found = window->gen.ListBox1->count();
+    const int found = rowCount(window->gen.ListBox1);
     platform.expectQuestion(QString::fromUtf8("Generator jest obecnie w trakcie obliczeń ! Czy "
                                               "rzeczywiście chcesz teraz edytować dane ?"),
                             QuestionKind::Warning, false);
@@ -213,14 +209,14 @@ TEST_F(GeneratorTest, WsteczDuringARunAnsweredNoLetsItGoOn) {
     EXPECT_TRUE(window->state.run.generatorRunning);
     EXPECT_TRUE(window->Timer2->isActive());
     EXPECT_TRUE(window->gen.GroupBox2->isVisible());
-    EXPECT_EQ(window->gen.ListBox1->count(), found);
+    EXPECT_EQ(rowCount(window->gen.ListBox1), found);
 }
 
 TEST_F(GeneratorTest, WsteczDuringARunAnsweredYesStopsItWithoutSaving) {
     openGeneratorScreen(QStringLiteral("   77"), QStringLiteral("  120"), 1);
     startRun();
     for (int i = 0; i < 20; ++i) stepTick();
-    ASSERT_GT(window->gen.ListBox1->count(), 0);
+    ASSERT_GT(rowCount(window->gen.ListBox1), 0);
     platform.expectQuestion(QString::fromUtf8("Generator jest obecnie w trakcie obliczeń ! Czy "
                                               "rzeczywiście chcesz teraz edytować dane ?"),
                             QuestionKind::Warning, true);
@@ -230,7 +226,7 @@ TEST_F(GeneratorTest, WsteczDuringARunAnsweredYesStopsItWithoutSaving) {
     EXPECT_FALSE(window->Timer1->isActive());
     EXPECT_FALSE(window->Timer2->isActive());
     EXPECT_TRUE(window->state.systemList.empty());
-    EXPECT_EQ(window->gen.ListBox1->count(), 0);
+    EXPECT_EQ(rowCount(window->gen.ListBox1), 0);
     EXPECT_TRUE(window->gen.Label35->text().isEmpty());
     EXPECT_EQ(window->gen.ProgressBar1->value(), 0);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(barColour(i), ui::kFace) << i;
@@ -284,7 +280,7 @@ TEST_F(GeneratorTest, WsteczKeepsTheListWhenTheSaveFails) {
     clickButton(window->gen.Button19);
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(window->gen.GroupBox2->isVisible());
-    EXPECT_EQ(window->gen.ListBox1->count(), 5);
+    EXPECT_EQ(rowCount(window->gen.ListBox1), 5);
     EXPECT_EQ(window->state.systemList.size(), 5u);
     EXPECT_TRUE(window->shell.Zapisz1->isEnabled());
 }

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -57,9 +57,9 @@ class NewSystemTest : public WindowTest {
         list.insert(list.end(), g.hitCounts.begin(), g.hitCounts.end());
         return list;
     }
-    std::vector<QListWidget*> lists() const {
+    std::vector<QListView*> lists() const {
         const GeneratorArea& g = window->gen;
-        std::vector<QListWidget*> all = {g.ListBox1};
+        std::vector<QListView*> all = {g.ListBox1};
         all.insert(all.end(), g.numberLists.begin(), g.numberLists.end());
         all.insert(all.end(), g.couponLists.begin(), g.couponLists.end());
         return all;
@@ -87,7 +87,9 @@ class NewSystemTest : public WindowTest {
         for (QWidget* x : enabled()) x->setEnabled(false);
         for (QWidget* x : disabled()) x->setEnabled(true);
         for (QLabel* x : emptied()) x->setText(QStringLiteral("7"));
-        for (QListWidget* x : lists()) x->addItem(QStringLiteral("1111111111111"));
+        w.gen.listModel->reload();
+        for (HitListModel* m : w.gen.numberModels) m->setNumbers({1});
+        for (HitListModel* m : w.gen.couponModels) m->setNumbers({1});
         for (QLineEdit* e : w.stage1.percentEdits) e->setText(QStringLiteral(" 33"));
         w.stage1.ScrollBar1->setValue(40);
         w.stage1.ScrollBar2->setMaximum(60);
@@ -145,7 +147,7 @@ TEST_F(NewSystemTest, FromTheGeneratorScreenEveryControlIsReset) {
     for (QWidget* x : enabled()) EXPECT_TRUE(x->isEnabled()) << x->objectName().toStdString();
     for (QWidget* x : disabled()) EXPECT_FALSE(x->isEnabled()) << x->objectName().toStdString();
     for (QLabel* x : emptied()) EXPECT_TRUE(x->text().isEmpty()) << x->objectName().toStdString();
-    for (QListWidget* x : lists()) EXPECT_EQ(x->count(), 0) << x->objectName().toStdString();
+    for (QListView* x : lists()) EXPECT_EQ(rowCount(x), 0) << x->objectName().toStdString();
     for (QLineEdit* e : w.stage1.percentEdits) EXPECT_TRUE(e->text().isEmpty());
     EXPECT_EQ(w.stage1.ScrollBar1->value(), 100);
     EXPECT_EQ(w.stage1.ScrollBar2->value(), 0);

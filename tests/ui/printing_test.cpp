@@ -256,6 +256,20 @@ TEST_F(PrintingTest, FailedFirstAndLastFormsArePrintedLater) {
     EXPECT_EQ(page(0), expected(0, 3));
 }
 
+// A rectangle with no room would print a blank page and count it.
+TEST_F(PrintingTest, EmptyRectangleSaysSoAndPrintsNothing) {
+    writeFile(QStringLiteral("PrnAx2.txt"), "100\r\n");
+    prepare(3);
+    platform.anyMessage = true;
+    drukuj();
+    EXPECT_TRUE(platform.pages.empty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].contains(QStringLiteral("PrnAx2.txt")));
+    EXPECT_EQ(printed(), QStringLiteral("0"));
+    EXPECT_EQ(window->printRun.nextColumn, 0);
+    EXPECT_TRUE(window->print.Button30->isEnabled()) << "TEST still mends it";
+}
+
 TEST_F(PrintingTest, FailedRepeatChangesNothing) {
     prepare(40);
     drukuj();

@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -21,12 +21,6 @@ namespace {
 const QString kResults = QStringLiteral("1021021021021");
 const QString kIncomplete =
     QString::fromUtf8("Wprowadź najpierw wszystkie trzynaście rezultatów !");
-
-QStringList texts(const QListWidget* list) {
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i) all << list->item(i)->text();
-    return all;
-}
 
 }  // namespace
 
@@ -99,14 +93,14 @@ TEST_F(ResultCheckTest, CountsAndListsEveryHitClassAndPlaysTheWinningVideo) {
 
     const GeneratorArea& g = window->gen;
     EXPECT_EQ(counts(), QStringLiteral("2 1 1 1"));
-    EXPECT_EQ(texts(g.numberLists[0]), (QStringList{"1", "11"}));
-    EXPECT_EQ(texts(g.couponLists[0]), (QStringList{"1/1", "2/3"}));
-    EXPECT_EQ(texts(g.numberLists[1]), (QStringList{"5"}));
-    EXPECT_EQ(texts(g.couponLists[1]), (QStringList{"1/5"}));
-    EXPECT_EQ(texts(g.numberLists[2]), (QStringList{"9"}));
-    EXPECT_EQ(texts(g.couponLists[2]), (QStringList{"2/1"}));
-    EXPECT_EQ(texts(g.numberLists[3]), (QStringList{"10"}));
-    EXPECT_EQ(texts(g.couponLists[3]), (QStringList{"2/2"}));
+    EXPECT_EQ(rowTexts(g.numberLists[0]), (QStringList{"1", "11"}));
+    EXPECT_EQ(rowTexts(g.couponLists[0]), (QStringList{"1/1", "2/3"}));
+    EXPECT_EQ(rowTexts(g.numberLists[1]), (QStringList{"5"}));
+    EXPECT_EQ(rowTexts(g.couponLists[1]), (QStringList{"1/5"}));
+    EXPECT_EQ(rowTexts(g.numberLists[2]), (QStringList{"9"}));
+    EXPECT_EQ(rowTexts(g.couponLists[2]), (QStringList{"2/1"}));
+    EXPECT_EQ(rowTexts(g.numberLists[3]), (QStringList{"10"}));
+    EXPECT_EQ(rowTexts(g.couponLists[3]), (QStringList{"2/2"}));
 
     ASSERT_EQ(platform.videos, (std::vector<QString>{startPath(QStringLiteral("Drav1.avi"))}));
     EXPECT_EQ(platform.sounds, (std::vector<QString>{startPath(QStringLiteral("Drv.wav"))}));
@@ -132,8 +126,8 @@ TEST_F(ResultCheckTest, NoColumnWithTenHitsPlaysTheOtherVideoForNineTicks) {
     typeResults(kResults);
     clickButton(window->gen.Button23);
     EXPECT_EQ(counts(), QStringLiteral("0 0 0 0"));
-    for (const QListWidget* list : window->gen.numberLists) EXPECT_EQ(list->count(), 0);
-    for (const QListWidget* list : window->gen.couponLists) EXPECT_EQ(list->count(), 0);
+    for (const QListView* list : window->gen.numberLists) EXPECT_EQ(rowCount(list), 0);
+    for (const QListView* list : window->gen.couponLists) EXPECT_EQ(rowCount(list), 0);
     EXPECT_EQ(platform.videos, (std::vector<QString>{startPath(QStringLiteral("Drav2.avi"))}));
     EXPECT_TRUE(platform.sounds.empty());
     runVideoTimer(8);
@@ -162,7 +156,7 @@ TEST_F(ResultCheckTest, IncompleteResultsKeepTheLastCheckAndPlayTheOtherVideo) {
     platform.expectMessage(kIncomplete);
     clickButton(window->gen.Button23);
     EXPECT_EQ(counts(), QStringLiteral("2 1 1 1"));
-    EXPECT_EQ(texts(window->gen.numberLists[0]), (QStringList{"1", "11"}));
+    EXPECT_EQ(rowTexts(window->gen.numberLists[0]), (QStringList{"1", "11"}));
     EXPECT_EQ(platform.videos.back(), startPath(QStringLiteral("Drav2.avi")));
     EXPECT_TRUE(window->Timer8->isActive());
 }

@@ -92,6 +92,17 @@ std::array<QString, 3> WindowTest::positionTexts(int k) const {
             window->stage1.percentEdits[first + 2]->text()};
 }
 
+QStringList rowTexts(const QAbstractItemView* view) {
+    QStringList all;
+    const QAbstractItemModel* model = view->model();
+    for (int i = 0; i < model->rowCount(); ++i) all << model->index(i, 0).data().toString();
+    return all;
+}
+
+int rowCount(const QAbstractItemView* view) {
+    return view->model()->rowCount();
+}
+
 ForecastEntry exampleForecast() {
     return {{{60, 30},
              {45, 35},

@@ -2,7 +2,9 @@
 // A window in a fresh start directory with the fake platform, and the steps that bring it to
 // each screen the way a user gets there.
 #include <gtest/gtest.h>
+#include <QAbstractItemView>
 #include <QDir>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <array>
@@ -10,6 +12,8 @@
 
 #include "ui/TZuvoform.h"
 #include "ui/fake_platform.h"
+#include "ui/list_models.h"
+#include "ui/widgets/system_list_view.h"
 
 // Percentages of outcomes 1 and 0 per position; outcome 2 gets the rest.
 struct PositionEntry {
@@ -55,6 +59,10 @@ class WindowTest : public ::testing::Test {
     FakePlatform platform;  // declared before the window so that it outlives it
     std::unique_ptr<TZuvoform> window;
 };
+
+// What a list view shows, row by row, and how many rows it has.
+QStringList rowTexts(const QAbstractItemView* view);
+int rowCount(const QAbstractItemView* view);
 
 // The forecast of the analysis example with all templates available.
 ForecastEntry exampleForecast();

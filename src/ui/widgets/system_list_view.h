@@ -1,0 +1,27 @@
+#pragma once
+// A list view whose rows count as chosen only when the player clicks one or moves to it with the
+// keys: the row that Qt makes current when the focus enters by Tab is no choice.
+#include <QListView>
+
+class TSystemListView : public QListView {
+    Q_OBJECT
+  public:
+    using QListView::QListView;
+
+  signals:
+    void rowChosen(int row);
+
+  protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
+        QListView::currentChanged(current, previous);
+        if (!enteringFocus_ && current.isValid()) emit rowChosen(current.row());
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        enteringFocus_ = true;
+        QListView::focusInEvent(event);
+        enteringFocus_ = false;
+    }
+
+  private:
+    bool enteringFocus_ = false;
+};
