@@ -38,6 +38,8 @@ void TZuvoform::Wyjcie1Click() {
 
 void TZuvoform::runFarewell(bool withStage2Steps) {
     state.secondsCounter = 0;
+    // The player has already said goodbye: a close request now is not asked about again.
+    state.askOnClose = false;
     for (QWidget* area :
          {static_cast<QWidget*>(stage1.GroupBox1), static_cast<QWidget*>(gen.GroupBox2),
           static_cast<QWidget*>(stage1.Panel1), static_cast<QWidget*>(stage2.Panel2),

@@ -97,6 +97,28 @@ TEST_F(ExitTest, ARunningGeneratorIsStoppedAfterYesWithoutTheStageTwoSteps) {
 
 using CloseQueryTest = ExitTest;
 
+// The player has already said goodbye: a title-bar close during the farewell asks nothing.
+class CloseDuringFarewellTest : public ExitTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CloseDuringFarewellTest, ClosesWithoutAQuestion) {
+    giveGeneratedList();
+    if (GetParam()) {
+        startRun();
+        platform.expectQuestion(kGeneratorQuestion, QuestionKind::Warning, true);
+    } else {
+        platform.expectQuestion(
+            QStringLiteral("Czy chciałbyś przed zamknięciem zapisać rozwiązania ?"),
+            QuestionKind::Confirmation, false);
+        platform.expectQuestion(kExitQuestion, QuestionKind::Confirmation, true);
+    }
+    exitFromMenu();
+    expectFarewell();
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(GeneratorRunning, CloseDuringFarewellTest, ::testing::Bool());
+
 TEST_F(CloseQueryTest, NothingUnsavedAsksWhetherToFinish) {
     platform.expectQuestion(kExitQuestion, QuestionKind::Confirmation, false);
     EXPECT_FALSE(window->close());

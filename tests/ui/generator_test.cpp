@@ -197,6 +197,19 @@ TEST_F(GeneratorTest, SelectingTheNinthRowNamesIt) {
     EXPECT_EQ(window->gen.Label39->text(), QString::fromUtf8("Wybrałeś nr.9"));
 }
 
+TEST_F(GeneratorTest, TabIntoTheListChoosesNoRowUntilAnArrowKey) {
+    openGeneratorScreen(QStringLiteral("   10"), QStringLiteral("  120"), 0);
+    startRun();
+    ASSERT_TRUE(stepUntilFinished());
+    QListView* list = window->gen.ListBox1;
+    list->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(window->gen.Label39->text().isEmpty());
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(window->gen.Label39->text(), QString::fromUtf8("Wybrałeś nr.1"));
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(window->gen.Label39->text(), QString::fromUtf8("Wybrałeś nr.2"));
+}
+
 TEST_F(GeneratorTest, WsteczDuringARunAnsweredNoLetsItGoOn) {
     openGeneratorScreen(QStringLiteral("   99"), QStringLiteral("  120"), 1);
     startRun();

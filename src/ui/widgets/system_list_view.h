@@ -1,6 +1,7 @@
 #pragma once
 // A list view whose rows count as chosen only when the player clicks one or moves to it with the
 // keys: the row that Qt makes current when the focus enters by Tab is no choice.
+#include <QItemSelectionModel>
 #include <QListView>
 
 class TSystemListView : public QListView {
@@ -17,8 +18,11 @@ class TSystemListView : public QListView {
         if (!enteringFocus_ && current.isValid()) emit rowChosen(current.row());
     }
     void focusInEvent(QFocusEvent* event) override {
+        const bool hadCurrent = currentIndex().isValid();
         enteringFocus_ = true;
         QListView::focusInEvent(event);
+        // Qt marks the first row on entering; without it the first arrow key goes to row 1.
+        if (!hadCurrent && selectionModel()) selectionModel()->clearCurrentIndex();
         enteringFocus_ = false;
     }
 
