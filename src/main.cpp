@@ -9,6 +9,7 @@
 
 #include "ui/TZuvoform.h"
 #include "ui/real_platform.h"
+#include "ui/widget_utils.h"
 
 namespace {
 
@@ -46,9 +47,7 @@ int main(int argc, char** argv) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    QApplication::setFont(ui::applicationFont());
     const QIcon icon = applicationIcon();
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
 

@@ -2,6 +2,7 @@
 // place of the Stage-1 group.
 #include <QCheckBox>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -81,10 +82,25 @@ QLabel* makeNotice(QWidget* parent, const char* name, const QString& text, const
     QLabel* notice = ui::makeLabel(parent, name, text, {16, kNoticeTop, 337, kNoticeHeight});
     notice->setWordWrap(true);
     notice->setAlignment(Qt::AlignCenter);
+    notice->setFrameShape(QFrame::Box);
+    notice->setMargin(2);
+    // A larger font than the panel's, as large as still lets the whole text fit the notice.
     QFont font = parent->parentWidget()->font();
     font.setBold(true);
+    const int panelSize = font.pointSize();
+    const QRect room = notice->contentsRect().adjusted(2, 2, -2, -2);
+    int chosen = panelSize;
+    for (int size = panelSize + 4; size > panelSize; --size) {
+        font.setPointSize(size);
+        const QRect needed =
+            QFontMetrics(font).boundingRect(room, Qt::TextWordWrap | Qt::AlignCenter, text);
+        if (needed.height() <= room.height() && needed.width() <= room.width()) {
+            chosen = size;
+            break;
+        }
+    }
+    font.setPointSize(chosen);
     notice->setFont(font);
-    notice->setFrameShape(QFrame::Box);
     ui::setBackgroundColor(notice, background);
     ui::setTextColor(notice, textColour);
     notice->hide();

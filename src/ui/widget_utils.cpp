@@ -1,11 +1,19 @@
 #include "ui/widget_utils.h"
 
+#include <QFont>
+
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace ui {
+
+QFont applicationFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(8);
+    return font;
+}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
     auto* label = new QLabel(text, parent);

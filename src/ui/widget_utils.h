@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+class QFont;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -19,6 +20,9 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text,
 QFrame* makePanel(QWidget* parent, const char* name, const QRect& geometry);
 // A read-only or editable single-line box with a maximum length.
 QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry, int maxLength);
+
+// The font every control starts from; the screens are laid out for it.
+QFont applicationFont();
 
 void setBackgroundColor(QWidget* widget, const QColor& color);
 QColor backgroundColor(const QWidget* widget);

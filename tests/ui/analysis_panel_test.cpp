@@ -1,5 +1,6 @@
 // The "Analiza" command and its panel, through the Stage-2 controls.
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -97,6 +98,14 @@ TEST_F(AnalysisPanelTest, OneSidedForecastShowsTheMaroonNotice) {
     EXPECT_EQ(notice.center().x(), a().Panel41->rect().center().x());
     EXPECT_TRUE(notice.contains(a().Label124->geometry()));
     EXPECT_TRUE(notice.contains(a().Label123->geometry()));
+    // Both notices in a larger font than the panel's, and still whole.
+    for (QLabel* label : {a().Label402, a().Label118}) {
+        EXPECT_GT(label->font().pointSize(), a().Panel41->font().pointSize());
+        const QRect text = QFontMetrics(label->font())
+                               .boundingRect(label->contentsRect(),
+                                             Qt::TextWordWrap | Qt::AlignCenter, label->text());
+        EXPECT_TRUE(label->contentsRect().contains(text)) << label->objectName().toStdString();
+    }
 }
 
 TEST_F(AnalysisPanelTest, LowVarietyKeepsTheEarlierBarberValuesUnderItsNotice) {

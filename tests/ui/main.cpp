@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFont>
+
+#include "ui/widget_utils.h"
 
 int main(int argc, char** argv) {
     // The window tests run headless, also when the test list is read at build time.
@@ -7,6 +10,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("ZUVO_RUNTIME_DIR"))
         qputenv("ZUVO_RUNTIME_DIR", ZUVO_BUILD_RUNTIME_DIR);
     QApplication app(argc, argv);
+    // The screens are laid out for the program's own font.
+    QApplication::setFont(ui::applicationFont());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
