@@ -141,8 +141,12 @@ class TZuvoform : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    // Centres the window by its outer size, frame included once the window manager drew it.
+    void placeOnScreen();
+    bool placedWithFrame_ = false;
     void buildShell();  // menu and background, first so that it lies below everything
     void buildStage1();
     void buildStage2();

@@ -209,13 +209,7 @@ void TZuvoform::FormCreate() {
     state.startDirectory = QDir::currentPath().toStdString();
 
     // 2. Centre the window on its screen, unless the screen leaves no room.
-    if (const QScreen* screenHere = QGuiApplication::primaryScreen()) {
-        const QRect area = screenHere->geometry();
-        const int outerHeight = kClientHeight + menuBar()->sizeHint().height();
-        const WindowOrigin origin =
-            placeWindow(area.width(), area.height(), kClientWidth, outerHeight);
-        move(area.left() + origin.left, area.top() + origin.top);
-    }
+    placeOnScreen();
 
     // 3. The pictures; a missing one leaves its place empty.
     loadPicture(gen.Image3, startFile(QStringLiteral("Dravik.bmp")));
@@ -247,6 +241,29 @@ void TZuvoform::FormCreate() {
 
     // 9. Eight rows, one coupon form, fill the generated list; its rows take this height.
     if (gen.ListBox1) gen.listModel->setRowHeight(gen.ListBox1->height() / 8);
+}
+
+void TZuvoform::placeOnScreen() {
+    const QScreen* screenHere = QGuiApplication::primaryScreen();
+    if (screenHere == nullptr) return;
+    const QRect area = screenHere->geometry();
+    // The frame that the window manager adds is known only once the window is shown; until then
+    // the outer size is the client area and the menu bar.
+    QSize outer(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (isVisible() && frameGeometry().size() != geometry().size()) outer = frameGeometry().size();
+    const WindowOrigin origin =
+        placeWindow(area.width(), area.height(), outer.width(), outer.height());
+    const QPoint wanted(area.left() + origin.left, area.top() + origin.top);
+    if (pos() != wanted) move(wanted);
+}
+
+void TZuvoform::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (placedWithFrame_) return;
+    placedWithFrame_ = true;
+    // The window manager adds its frame a moment after the window appears.
+    for (const int delay : {0, 150, 600})
+        QTimer::singleShot(delay, this, [this] { placeOnScreen(); });
 }
 
 void TZuvoform::Timer3Timer() {

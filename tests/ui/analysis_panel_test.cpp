@@ -62,6 +62,20 @@ TEST_F(AnalysisPanelTest, ShowsMasksTemplatesAndIntervalsOfTheExample) {
     EXPECT_TRUE(window->stage2.Button16->isEnabled());
 }
 
+// No forecast Stage 1 accepts leaves a single template, but the panel and "Extra" must still
+// handle one: the analysis reads availability from the boxes, so the others are greyed here.
+TEST_F(AnalysisPanelTest, ASingleAvailableTemplateIsTheOnlySuggestion) {
+    goToStage2(exampleForecast());
+    for (QCheckBox* box : window->stage2.templateBoxes) box->setEnabled(false);
+    window->stage2.templateBoxes[29]->setEnabled(true);  // "8 1 4"
+    analyse();
+    EXPECT_EQ(a().Label231->text(), QStringLiteral("814"));
+    EXPECT_EQ(texts({a().Label248, a().Label245, a().Label246}), (std::vector<QString>(3)));
+    clickButton(window->stage2.Button16);
+    for (int i = 0; i < 30; ++i)
+        EXPECT_EQ(window->stage2.templateBoxes[i]->isChecked(), i == 29) << i + 1;
+}
+
 TEST_F(AnalysisPanelTest, TitleAdviceAndNavyValueBoxes) {
     goToStage2(exampleForecast());
     analyse();

@@ -53,6 +53,27 @@ TEST_F(ShellStartTest, StartsWithTheIntroAndOnlyHelpToChoose) {
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
 }
 
+// A wrong period changes what the player sees: a time limit counting twice as fast, a farewell
+// cut short. Only the intro timer runs at start.
+TEST_F(ShellStartTest, EveryTimerHasItsPeriodAndOnlyTheIntroRuns) {
+    const struct {
+        const char* name;
+        QTimer* timer;
+        int period;
+    } timers[] = {{"Timer1", window->Timer1, 1000}, {"Timer2", window->Timer2, 1},
+                  {"Timer3", window->Timer3, 200},  {"Timer4", window->Timer4, 1},
+                  {"Timer5", window->Timer5, 1000}, {"Timer6", window->Timer6, 1000},
+                  {"Timer7", window->Timer7, 1000}, {"Timer8", window->Timer8, 1000}};
+    for (const auto& t : timers) {
+        SCOPED_TRACE(t.name);
+        EXPECT_EQ(window->findChild<QTimer*>(QString::fromLatin1(t.name)), t.timer);
+        EXPECT_EQ(t.timer->interval(), t.period);
+        EXPECT_EQ(t.timer->isActive(), t.timer == window->Timer3);
+    }
+    // A coarse timer would deliver the 1-ms generator steps in bursts of several milliseconds.
+    EXPECT_EQ(window->Timer2->timerType(), Qt::PreciseTimer);
+}
+
 TEST_F(ShellStartTest, LoadsBothPicturesFromTheStartDirectory) {
     QImage background(804, 536, QImage::Format_RGB32);
     background.fill(Qt::darkGreen);
