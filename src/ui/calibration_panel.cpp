@@ -73,6 +73,7 @@ void buildEdgeBox(QWidget* panel, QLineEdit*& box, const char* name, const char*
     box = ui::makeEdit(panel, name, QRect(x + 42, y, 44, 22), zuvo::kCalibrationBoxLength);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight);
+    box->setAccessibleName(text.trimmed());
     caption(panel, unitName, QStringLiteral("Pk"), QRect(x + 90, y + 2, 20, 18));
 }
 
@@ -126,6 +127,7 @@ void buildCalibrationPanel(TZuvoform& w) {
     a.UpDown3->setObjectName(QStringLiteral("UpDown3"));
     a.UpDown3->setGeometry(46, 184, 150, 18);
     a.UpDown3->setRange(0, 140);
+    a.UpDown3->setAccessibleNames(QStringLiteral("L"));
     a.UpDown3->setPosition(0);
 
     buildEdgeBox(p, a.Edit46, "Edit46", "Edit46Caption", "Edit46Unit", QStringLiteral("    G"), 4,
@@ -137,6 +139,7 @@ void buildCalibrationPanel(TZuvoform& w) {
     a.UpDown4->setGeometry(120, 208, 20, 48);
     // Given the wrong way round on purpose: "up" then moves the rectangle up the page.
     a.UpDown4->setRange(1000, 500);
+    a.UpDown4->setAccessibleNames(QStringLiteral("G"));
     a.UpDown4->setPosition(500);
 
     a.Button31 = ui::makeButton(p, "Button31", QStringLiteral("Drukuj"), QRect(6, 268, 70, 26),

@@ -82,6 +82,7 @@ void showNewColumns(TZuvoform& w) {
 void buildList(TZuvoform& w, QGroupBox* screen) {
     auto* list = new TSystemListView(screen);
     list->setObjectName(QStringLiteral("ListBox1"));
+    list->setAccessibleName(QStringLiteral("Kolumny systemu"));
     w.gen.listModel = new SystemListModel(w.state.systemList, list);
     list->setModel(w.gen.listModel);
     QFont mono(QStringLiteral("DejaVu Sans Mono"));

@@ -109,9 +109,11 @@ void buildResultCheck(TZuvoform& w, QGroupBox* screen, const QRect& geometry) {
         g.hitCounts[c] =
             ui::makeLabel(box, countNames[c], QString(), QRect(x, 64, columnWidth - 4, 16));
         ui::setTextColor(g.hitCounts[c], ui::kNavy);
-        auto makeList = [&](const char* listName, int y, HitListModel* model) {
+        auto makeList = [&](const char* listName, int y, HitListModel* model,
+                            const QString& accessibleName) {
             auto* list = new QListView(box);
             list->setObjectName(QString::fromLatin1(listName));
+            list->setAccessibleName(accessibleName);
             list->setGeometry(x, y, columnWidth - 4, listHeight);
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             list->setUniformItemSizes(true);
@@ -121,8 +123,11 @@ void buildResultCheck(TZuvoform& w, QGroupBox* screen, const QRect& geometry) {
         };
         g.numberModels[c] = new HitListModel(HitListModel::Shows::Number, nullptr);
         g.couponModels[c] = new HitListModel(HitListModel::Shows::CouponPlace, nullptr);
-        g.numberLists[c] = makeList(numberNames[c], 82, g.numberModels[c]);
-        g.couponLists[c] = makeList(couponNames[c], 84 + listHeight, g.couponModels[c]);
+        const QString hits = QString::number(13 - c) + QStringLiteral("-tek : ");
+        g.numberLists[c] = makeList(numberNames[c], 82, g.numberModels[c],
+                                    hits + QStringLiteral("Pozycja w liście"));
+        g.couponLists[c] = makeList(couponNames[c], 84 + listHeight, g.couponModels[c],
+                                    hits + QStringLiteral("Kupon  (Nr/Poz)"));
     }
 }
 

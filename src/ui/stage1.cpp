@@ -175,6 +175,7 @@ QScrollBar* makeBar(QWidget* parent, const char* name, const QRect& geometry, co
     bar->setValue(value);
     bar->setFocusPolicy(Qt::NoFocus);  // moving a bar must not leave the position
     bar->setToolTip(hint);
+    bar->setAccessibleName(hint);
     return bar;
 }
 

@@ -88,6 +88,8 @@ void TZuvoform::buildStage3() {
     s.MaskEdit2 = makeNumberField(s.Panel3, "MaskEdit2", QRect(122, 82, 56, 24),
                                   QStringLiteral("  120"), 3, true);
     ui::makeLabel(s.Panel3, "Stage3TimeUnit", QStringLiteral("Sek"), QRect(182, 84, 28, 22));
+    s.MaskEdit1->setAccessibleName(QStringLiteral("Ilość rozwiązań"));
+    s.MaskEdit2->setAccessibleName(QStringLiteral("Limit czasowy (Sek)"));
 
     s.Radiotyp = new QGroupBox(QStringLiteral("Typ rozwiązań "), s.Panel3);
     s.Radiotyp->setObjectName(QStringLiteral("Radiotyp"));
@@ -131,11 +133,15 @@ void TZuvoform::buildStage3() {
     s.UpDown1 = new TUpDown(Qt::Vertical, s.Panel30);
     s.UpDown1->setObjectName(QStringLiteral("UpDown1"));
     s.UpDown1->setGeometry(70, 3, 17, 21);
+    s.UpDown1->setAccessibleNames(QStringLiteral("Od"));
+    s.Edit42->setAccessibleName(QStringLiteral("Od"));
     ui::makeLabel(s.Panel30, "Stage3HighCaption", QStringLiteral("Do"), QRect(6, 28, 26, 20));
     s.Edit43 = ui::makeEdit(s.Panel30, "Edit43", QRect(32, 27, 36, 21), 2);
     s.UpDown2 = new TUpDown(Qt::Vertical, s.Panel30);
     s.UpDown2->setObjectName(QStringLiteral("UpDown2"));
     s.UpDown2->setGeometry(70, 27, 17, 21);
+    s.UpDown2->setAccessibleNames(QStringLiteral("Do"));
+    s.Edit43->setAccessibleName(QStringLiteral("Do"));
     for (QLineEdit* edit : {s.Edit42, s.Edit43}) {
         edit->setReadOnly(true);
         edit->setAlignment(Qt::AlignRight);

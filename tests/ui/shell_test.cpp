@@ -1,8 +1,13 @@
 // Start-up, window placement, the intro and the help entry.
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
@@ -196,4 +201,26 @@ TEST_F(IntroTest, CaptionsAndButtonsFitTheClientWithoutOverlapping) {
         EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), caption->width())
             << caption->objectName().toStdString();
     }
+}
+
+// A screen reader names a control by its accessible name: every control a player can operate
+// needs one, the text a sighted player reads on it or beside it.
+TEST_F(ShellStartTest, EveryControlHasAnAccessibleName) {
+    QStringList unnamed;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const bool operable =
+            qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+            qobject_cast<QAbstractSlider*>(control) || qobject_cast<QAbstractItemView*>(control);
+        if (!operable || control->parentWidget() == nullptr) continue;
+        // Qt's own parts (scroll bars of a list, the menu bar's overflow arrow) name themselves.
+        if (control->objectName().startsWith(QStringLiteral("qt_")) ||
+            control->parentWidget()->objectName().startsWith(QStringLiteral("qt_")))
+            continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        if (face == nullptr || face->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << control->objectName() + QLatin1Char('(') +
+                           QString::fromLatin1(control->metaObject()->className()) +
+                           QLatin1Char(')');
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
 }

@@ -23,6 +23,14 @@ TUpDown::TUpDown(Qt::Orientation orientation, QWidget* parent)
     connect(down_, &QToolButton::clicked, this, &TUpDown::stepDown);
 }
 
+void TUpDown::setAccessibleNames(const QString& subject) {
+    const bool vertical = up_->arrowType() == Qt::UpArrow;
+    up_->setAccessibleName(subject +
+                           (vertical ? QStringLiteral(": w górę") : QStringLiteral(": w prawo")));
+    down_->setAccessibleName(subject +
+                             (vertical ? QStringLiteral(": w dół") : QStringLiteral(": w lewo")));
+}
+
 void TUpDown::setRange(int minimum, int maximum) {
     minimum_ = minimum;
     maximum_ = maximum;

@@ -20,6 +20,8 @@ class TUpDown : public QWidget {
     // The arrow toward the maximum ("up" / right) and toward the minimum ("down" / left).
     void stepUp();
     void stepDown();
+    // Names the arrows for a screen reader after what they move ("Od: w górę").
+    void setAccessibleNames(const QString& subject);
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
 
