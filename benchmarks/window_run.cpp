@@ -2,7 +2,6 @@
 // prints how many generator steps the step timer delivers per second. The step timer's 1 ms
 // period caps the rate at 1000 steps per second.
 #include <QApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -11,43 +10,8 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "bench_platform.h"
 #include "ui/TZuvoform.h"
-
-namespace {
-
-// Nothing modal may stop the run: boxes print their text, questions answer No.
-class BenchPlatform : public Platform {
-  public:
-    void message(QWidget*, const QString& text) override {
-        std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
-    }
-    bool question(QWidget*, const QString& text, QuestionKind) override {
-        std::fprintf(stderr, "question: %s\n", text.toUtf8().constData());
-        return false;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    bool printPage(const std::function<void(QPainter&)>&, QString& error) override {
-        error = QStringLiteral("no printer");
-        return false;
-    }
-    bool playVideo(QWidget*, const QString&, const QRect&, QString& error) override {
-        error = QStringLiteral("no media");
-        return false;
-    }
-    void stopVideo() override {}
-    bool playSound(const QString&, QString& error) override {
-        error = QStringLiteral("no media");
-        return false;
-    }
-    void showHelp(QWidget*, const QString&) override {}
-    void beep() override {}
-    uint32_t utcMillisecondsOfDay() override {
-        return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
-    }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace zuvo {
 
@@ -21,21 +22,24 @@ std::vector<std::string> parseSystemText(std::string_view bytes) {
     const size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
 
+    // A system file may hold 1.6 million lines: room for all of them at once, no regrowing.
     std::vector<std::string> entries;
-    size_t start = 0;
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            entries.emplace_back(bytes.substr(start, i - start));
-            // CR LF is one line end; a lone CR or a lone LF is one as well.
-            i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else {
+    entries.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) +
+                    static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\r')) / 2 + 1);
+    const char* const end = bytes.data() + bytes.size();
+    const char* start = bytes.data();
+    for (const char* i = start; i != end;) {
+        const char c = *i;
+        if (c != '\r' && c != '\n') {
             ++i;
+            continue;
         }
+        entries.emplace_back(start, i);
+        // CR LF is one line end; a lone CR or a lone LF is one as well.
+        i += (c == '\r' && i + 1 != end && i[1] == '\n') ? 2 : 1;
+        start = i;
     }
-    if (start < bytes.size()) entries.emplace_back(bytes.substr(start));
+    if (start != end) entries.emplace_back(start, end);
     return entries;
 }
 
@@ -51,7 +55,8 @@ std::string formatSystemText(const std::vector<std::string>& list) {
     return text;
 }
 
-bool readSystemFile(const QString& path, std::vector<std::string>& list, QString& error) {
+bool readSystemFile(const QString& path, std::vector<std::string>& list, QString& error,
+                    std::stop_token stop) {
     QFile file(path);
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -77,14 +82,26 @@ bool readSystemFile(const QString& path, std::vector<std::string>& list, QString
                     .arg(file.size() / (1024 * 1024));
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = withReason(QStringLiteral("Błąd odczytu pliku \"%1\".").arg(shownName(path)), file);
-        return false;
+    // In pieces, so that a cancelled read ends soon even on a slow disk.
+    QByteArray bytes;
+    bytes.reserve(file.size());
+    constexpr qint64 kPiece = 4 << 20;
+    for (;;) {
+        if (stop.stop_requested()) return false;
+        const QByteArray piece = file.read(kPiece);
+        if (file.error() != QFileDevice::NoError) {
+            error =
+                withReason(QStringLiteral("Błąd odczytu pliku \"%1\".").arg(shownName(path)), file);
+            return false;
+        }
+        if (piece.isEmpty()) break;
+        bytes += piece;
+        if (bytes.size() > kMaxSystemFileBytes) break;  // the file grew while being read
     }
     // The list is replaced only once the whole file has been read.
     std::vector<std::string> entries =
         parseSystemText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    if (stop.stop_requested()) return false;
     list.swap(entries);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The system text file: one column per line, CR LF after every line.
 #include <QString>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +17,9 @@ std::string formatSystemText(const std::vector<std::string>& list);
 constexpr qint64 kMaxSystemFileBytes = 32 * 1024 * 1024;
 
 // On failure `error` names the file (and the system's reason where there is one) and the list
-// is left untouched.
-bool readSystemFile(const QString& path, std::vector<std::string>& list, QString& error);
+// is left untouched. A stop request ends the read with false and an empty `error`.
+bool readSystemFile(const QString& path, std::vector<std::string>& list, QString& error,
+                    std::stop_token stop = {});
 // Writes through a temporary file, so a failed save never destroys the previous file.
 bool writeSystemFile(const QString& path, const std::vector<std::string>& list, QString& error);
 

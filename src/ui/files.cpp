@@ -1,13 +1,18 @@
 // The system text file: saving, opening, and the save prompt before a list is discarded.
 #include <QAction>
+#include <QDir>
+#include <QEventLoop>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <atomic>
+#include <thread>
 
 #include "io/system_file.h"
 #include "ui/TZuvoform.h"
@@ -64,6 +69,36 @@ void showOpenedSystem(TZuvoform& w) {
     w.shell.Wyjcie1->setEnabled(true);
 }
 
+// Reads on a worker thread so that the window keeps answering; a read that takes longer than
+// half a second shows a progress box whose "Anuluj" keeps the list as it was. False with an
+// empty `error` when the player cancelled.
+bool readWhileAnswering(QWidget* parent, const QString& fileName, zuvo::SystemList& list,
+                        QString& error) {
+    QEventLoop loop;
+    std::atomic<bool> done = false;
+    bool read = false;
+    std::jthread worker([&](std::stop_token stop) {
+        read = zuvo::readSystemFile(fileName, list, error, stop);
+        done = true;
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    QProgressDialog progress(QStringLiteral("Wczytywanie systemu z pliku \"%1\" ...")
+                                 .arg(QDir::toNativeSeparators(fileName)),
+                             QStringLiteral("Anuluj"), 0, 0, parent);
+    progress.setWindowTitle(QStringLiteral("Otwórz"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop,
+                     [&worker] { worker.request_stop(); });
+    if (!done) loop.exec(QEventLoop::ExcludeSocketNotifiers);
+    worker.join();
+    if (worker.get_stop_token().stop_requested()) {
+        error.clear();
+        return false;
+    }
+    return read;
+}
+
 }  // namespace
 
 bool TZuvoform::saveThroughDialog() {
@@ -112,8 +147,8 @@ void TZuvoform::Otworz1Click() {
     // Read into a list of its own: a file that cannot be read leaves the current one shown.
     zuvo::SystemList list;
     QString error;
-    if (!zuvo::readSystemFile(fileName, list, error)) {
-        platform.message(this, error);
+    if (!readWhileAnswering(this, fileName, list, error)) {
+        if (!error.isEmpty()) platform.message(this, error);
         return;
     }
     state.systemList = std::move(list);

@@ -90,10 +90,6 @@ void buildList(TZuvoform& w, QGroupBox* screen) {
     mono.setFixedPitch(true);
     mono.setPixelSize(28);
     list->setFont(mono);
-    list->setUniformItemSizes(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     const QFontMetrics metrics(mono);
@@ -106,7 +102,7 @@ void buildList(TZuvoform& w, QGroupBox* screen) {
     list->setGeometry(kListX, kListY, width, height);
     // Row height from the box's height, so that exactly one coupon form is visible.
     const int row = height / kVisibleRows;
-    w.gen.listModel->setRowHeight(row);
+    list->setRowHeight(row);
     w.gen.ListBox1 = list;
 
     // Position numbers over the 13 characters.

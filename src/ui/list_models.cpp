@@ -1,6 +1,5 @@
 #include "ui/list_models.h"
 
-#include <QSize>
 #include <QString>
 #include <utility>
 
@@ -21,15 +20,7 @@ QVariant SystemListModel::data(const QModelIndex& index, int role) const {
         const std::string& entry = list_[static_cast<size_t>(index.row())];
         return QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size()));
     }
-    if (role == Qt::SizeHintRole && rowHeight_ > 0) return QSize(-1, rowHeight_);
     return {};
-}
-
-void SystemListModel::setRowHeight(int height) {
-    if (height == rowHeight_) return;
-    beginResetModel();
-    rowHeight_ = height;
-    endResetModel();
 }
 
 void SystemListModel::appended() {

@@ -14,7 +14,6 @@ class SystemListModel : public QAbstractListModel {
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    void setRowHeight(int height);
     // After the generator appended columns: only the new rows are inserted.
     void appended();
     // After the list was emptied or replaced.
@@ -23,7 +22,6 @@ class SystemListModel : public QAbstractListModel {
   private:
     const std::vector<std::string>& list_;
     int shown_ = 0;
-    int rowHeight_ = 0;
 };
 
 // One hit list of the result check: the 1-based numbers of the columns, shown either as numbers

@@ -116,7 +116,11 @@ void buildResultCheck(TZuvoform& w, QGroupBox* screen, const QRect& geometry) {
             list->setAccessibleName(accessibleName);
             list->setGeometry(x, y, columnWidth - 4, listHeight);
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            // A file of identical columns can put all of them into one list: laid out in
+            // batches, the window keeps answering.
             list->setUniformItemSizes(true);
+            list->setLayoutMode(QListView::Batched);
+            list->setBatchSize(20000);
             model->setParent(list);
             list->setModel(model);
             return list;

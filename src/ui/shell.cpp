@@ -240,7 +240,7 @@ void TZuvoform::FormCreate() {
     state.selectedPosition = 0;
 
     // 9. Eight rows, one coupon form, fill the generated list; its rows take this height.
-    if (gen.ListBox1) gen.listModel->setRowHeight(gen.ListBox1->height() / 8);
+    if (gen.ListBox1) gen.ListBox1->setRowHeight(gen.ListBox1->height() / 8);
 }
 
 void TZuvoform::placeOnScreen() {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,18 @@ TEST_F(SystemFileTest, RoundTripKeepsTheListAndItsBytes) {
     List read = {"stale"};
     ASSERT_TRUE(zuvo::readSystemFile(path("system.txt"), read, error)) << error.toStdString();
     EXPECT_EQ(read, list);
+}
+
+// "Anuluj" during a long read: nothing is reported and the shown list stays.
+TEST_F(SystemFileTest, StoppedReadKeepsTheListAndSaysNothing) {
+    QString error;
+    ASSERT_TRUE(zuvo::writeSystemFile(path("system.txt"), generatedColumns(40), error));
+    std::stop_source stop;
+    stop.request_stop();
+    List list = {"1111111111111"};
+    EXPECT_FALSE(zuvo::readSystemFile(path("system.txt"), list, error, stop.get_token()));
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(list, (List{"1111111111111"}));
 }
 
 TEST_F(SystemFileTest, MissingFileNamesItAndLeavesTheListAlone) {

@@ -183,7 +183,7 @@ TEST_F(GeneratorTest, SelectingTheNinthRowNamesIt) {
     openGeneratorScreen(QStringLiteral("   10"), QStringLiteral("  120"), 0);
     startRun();
     ASSERT_TRUE(stepUntilFinished());
-    QListView* list = window->gen.ListBox1;
+    TSystemListView* list = window->gen.ListBox1;
     ASSERT_EQ(rowCount(list), 10);
     // Eight rows fill the box: one coupon form at a time.
     EXPECT_EQ(list->visualRect(list->model()->index(0, 0)).height() * 8,
@@ -201,7 +201,7 @@ TEST_F(GeneratorTest, TabIntoTheListChoosesNoRowUntilAnArrowKey) {
     openGeneratorScreen(QStringLiteral("   10"), QStringLiteral("  120"), 0);
     startRun();
     ASSERT_TRUE(stepUntilFinished());
-    QListView* list = window->gen.ListBox1;
+    TSystemListView* list = window->gen.ListBox1;
     list->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(window->gen.Label39->text().isEmpty());
     QTest::keyClick(list, Qt::Key_Down);

@@ -57,9 +57,9 @@ class NewSystemTest : public WindowTest {
         list.insert(list.end(), g.hitCounts.begin(), g.hitCounts.end());
         return list;
     }
-    std::vector<QListView*> lists() const {
+    std::vector<QAbstractItemView*> lists() const {
         const GeneratorArea& g = window->gen;
-        std::vector<QListView*> all = {g.ListBox1};
+        std::vector<QAbstractItemView*> all = {g.ListBox1};
         all.insert(all.end(), g.numberLists.begin(), g.numberLists.end());
         all.insert(all.end(), g.couponLists.begin(), g.couponLists.end());
         return all;
@@ -147,7 +147,7 @@ TEST_F(NewSystemTest, FromTheGeneratorScreenEveryControlIsReset) {
     for (QWidget* x : enabled()) EXPECT_TRUE(x->isEnabled()) << x->objectName().toStdString();
     for (QWidget* x : disabled()) EXPECT_FALSE(x->isEnabled()) << x->objectName().toStdString();
     for (QLabel* x : emptied()) EXPECT_TRUE(x->text().isEmpty()) << x->objectName().toStdString();
-    for (QListView* x : lists()) EXPECT_EQ(rowCount(x), 0) << x->objectName().toStdString();
+    for (QAbstractItemView* x : lists()) EXPECT_EQ(rowCount(x), 0) << x->objectName().toStdString();
     for (QLineEdit* e : w.stage1.percentEdits) EXPECT_TRUE(e->text().isEmpty());
     EXPECT_EQ(w.stage1.ScrollBar1->value(), 100);
     EXPECT_EQ(w.stage1.ScrollBar2->value(), 0);
