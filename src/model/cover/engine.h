@@ -4,6 +4,7 @@
 // uncovered gain weight while they stay so, and the weights are forgotten slowly, which steers the
 // exchanges out of the dead ends a plain greedy exchange falls into.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <queue>
@@ -105,7 +106,9 @@ class StrideBalls {
 // A set kept as a list with each member's place, for constant-time insert, erase and random pick.
 class IndexedSet {
   public:
-    explicit IndexedSet(Point universe) : place_(universe, kAbsent) {}
+    IndexedSet() = default;
+    // Makes room for the points below `universe`, none of them in the set.
+    void grow(Point universe) { place_.resize(universe, kAbsent); }
     bool contains(Point p) const { return place_[p] != kAbsent; }
     void insert(Point p) {
         place_[p] = static_cast<Point>(items_.size());
@@ -129,45 +132,61 @@ class IndexedSet {
     std::vector<Point> place_;
 };
 
-struct EngineTuning {
-    int raiseShift = 0;        // an uncovered point gains (its base weight >> this) per exchange
-    int uncoveredSamples = 1;  // an exchange covers the heaviest of this many uncovered points
-    double forgetAt = 1000.0;  // forget when the raised weight passes this many times the base total
-    double keep = 0.5;         // the share of raised weight that forgetting keeps
-    bool checkConfiguration = false;
-};
-
 template <class Balls>
 class Engine {
   public:
     static constexpr Point kNone = std::numeric_limits<Point>::max();
 
-    // `base` is each point's weight; empty for weight 1 everywhere.
-    Engine(const Balls& balls, std::vector<std::int64_t> base, std::uint64_t seed,
-           EngineTuning tuning = {})
+    // `weight` holds each point's fixed weight; empty for weight 1 everywhere, which also lets
+    // points left uncovered gain weight (only a cover of everything uses that).
+    Engine(const Balls& balls, std::vector<std::int64_t> weight, std::uint64_t seed)
         : balls_(balls),
           n_(balls.points()),
-          base_(std::move(base)),
-          tuning_(tuning),
+          unit_(weight.empty()),
           rng_(seed),
-          weight_(n_),
-          addScore_(n_, 0),
-          loss_(n_, 0),
-          count_(n_, 0),
-          coverSum_(n_, 0),
-          centers_(n_),
-          uncovered_(n_),
-          raised_(n_, 0),
-          changed_(n_, 1) {
-        for (Point p = 0; p < n_; ++p) {
-            weight_[p] = baseOf(p);
-            totalBase_ += weight_[p];
-            uncovered_.insert(p);
+          weight_(std::move(weight)) {}
+
+    // Sets everything up, all points uncovered, which must come before anything else. The big
+    // arrays are filled a slice at a time so that `expired()` can cut it short (then false).
+    template <class Expired>
+    bool prepare(Expired&& expired) {
+        constexpr Point kSlice = 1 << 16;
+        if (unit_) weight_.reserve(n_);
+        addScore_.reserve(n_);
+        loss_.reserve(n_);
+        count_.reserve(n_);
+        coverSum_.reserve(n_);
+        for (Point from = 0; from < n_; from += kSlice) {
+            if (expired()) return false;
+            const Point to = std::min(n_, from + kSlice);
+            if (unit_) weight_.resize(to, 1);
+            addScore_.resize(to, 0);
+            loss_.resize(to, 0);
+            count_.resize(to, 0);
+            coverSum_.resize(to, 0);
+            centers_.grow(to);
+            uncovered_.grow(to);
+            for (Point p = from; p < to; ++p) {
+                uncovered_.insert(p);
+                totalBase_ += weight_[p];
+            }
         }
         uncoveredBase_ = totalBase_;
-        for (Point p = 0; p < n_; ++p)
+        forgetAt_ = kForgetAt * totalBase_;
+        for (Point p = 0; p < n_; ++p) {
+            if ((p & 0xFFF) == 0 && expired()) return false;
             balls_.forEach(p, [&](Point q) { addScore_[q] += weight_[p]; });
-        forgetAt_ = static_cast<std::int64_t>(tuning_.forgetAt * static_cast<double>(totalBase_));
+        }
+        return true;
+    }
+
+    template <class Expired>
+    bool addAll(const std::vector<Point>& points, Expired&& expired) {
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if ((i & 0xFF) == 0 && expired()) return false;
+            if (!centers_.contains(points[i])) add(points[i]);
+        }
+        return true;
     }
 
     std::size_t size() const { return centers_.size(); }
@@ -188,10 +207,7 @@ class Engine {
                 uncoveredBase_ -= baseOf(p);
                 loss_[v] += weight_[p];
                 const std::int64_t w = weight_[p];
-                balls_.forEach(p, [&](Point q) {
-                    addScore_[q] -= w;
-                    changed_[q] = 1;
-                });
+                balls_.forEach(p, [&](Point q) { addScore_[q] -= w; });
             } else if (c == 2) {
                 loss_[coverSum_[p] - v] -= weight_[p];
             }
@@ -207,17 +223,11 @@ class Engine {
                 uncovered_.insert(p);
                 uncoveredBase_ += baseOf(p);
                 const std::int64_t w = weight_[p];
-                balls_.forEach(p, [&](Point q) {
-                    addScore_[q] += w;
-                    changed_[q] = 1;
-                });
+                balls_.forEach(p, [&](Point q) { addScore_[q] += w; });
             } else if (c == 1) {
                 loss_[coverSum_[p]] += weight_[p];
             }
         });
-        // Configuration checking: a removed centre comes back only after something in its
-        // ball changed.
-        changed_[u] = 0;
     }
 
     // Adds, for a random uncovered point, the best centre covering it, until all are covered.
@@ -225,12 +235,15 @@ class Engine {
         while (!uncovered_.empty()) add(bestAdd(pickUncovered(), kNone));
     }
 
-    // Drops the centres that lose the least weight, one at a time, down to `k`.
-    void pruneTo(std::size_t k) {
+    // Drops the centres that lose the least weight, one at a time, down to `k`; false when
+    // `expired()` (asked every few hundred drops) cut it short.
+    template <class Expired>
+    bool pruneTo(std::size_t k, Expired&& expired) {
         using Entry = std::pair<std::int64_t, Point>;
         std::priority_queue<Entry, std::vector<Entry>, std::greater<>> heap;
         for (Point c : centers_.items()) heap.emplace(loss_[c], c);
-        while (centers_.size() > k && !heap.empty()) {
+        for (std::uint32_t i = 0; centers_.size() > k && !heap.empty(); ++i) {
+            if ((i & 0xFF) == 0 && expired()) return false;
             const auto [l, c] = heap.top();
             heap.pop();
             if (!centers_.contains(c)) continue;
@@ -240,6 +253,7 @@ class Engine {
             }
             remove(c);
         }
+        return true;
     }
 
     // Global mode: exchanges at a fixed size; each time everything is covered, `covered(size)` is
@@ -263,14 +277,39 @@ class Engine {
         }
     }
 
-    // Preferred mode: exchanges at a fixed size; `better()` is told each time the covered base
-    // weight beats the best so far. Ends when `expired()` (asked every 64 exchanges) is true.
-    template <class Better, class Expired>
-    void exchangeUntil(Better&& better, Expired&& expired) {
+    // Preferred mode: annealed exchanges at a fixed size, each judged by its exact change of the
+    // covered weight. `progress()` (asked every 64 exchanges, with `expired()`) runs from 0 to 1
+    // and cools the temperature from `hot` to `cold`, both relative to a centre's mean loss;
+    // `better()` is told each time the covered weight beats the best so far.
+    template <class Better, class Progress, class Expired>
+    void anneal(double hot, double cold, Better&& better, Progress&& progress, Expired&& expired) {
+        if (centers_.empty()) return;
         std::int64_t best = coveredBase();
-        for (std::uint64_t step = 1; !uncovered_.empty() && !centers_.empty(); ++step) {
-            if ((step & 63) == 0 && expired()) return;
-            exchange();
+        std::int64_t totalLoss = 0;
+        for (Point c : centers_.items()) totalLoss += loss_[c];
+        const double mean =
+            std::max(1.0, static_cast<double>(totalLoss) / static_cast<double>(centers_.size()));
+        double temperature = hot * mean;
+        for (std::uint64_t step = 1; !uncovered_.empty(); ++step) {
+            if ((step & 63) == 0) {
+                if (expired()) return;
+                const double t = std::clamp(progress(), 0.0, 1.0);
+                temperature = mean * hot * std::pow(cold / hot, t);
+            }
+            const auto& items = centers_.items();
+            const Point u = items[rng_.below(static_cast<std::uint32_t>(items.size()))];
+            const Point v = bestAdd(pickUncovered(), kNone);
+            // What v covers that only u covered is not lost.
+            std::int64_t shared = 0;
+            balls_.forEach(v, [&](Point q) {
+                if (count_[q] == 1 && coverSum_[q] == u) shared += weight_[q];
+            });
+            const std::int64_t delta = addScore_[v] + shared - loss_[u];
+            if (delta < 0 && std::exp(static_cast<double>(delta) / temperature) * 4294967296.0 <=
+                                 static_cast<double>(rng_.next() >> 32))
+                continue;
+            remove(u);
+            add(v);
             if (coveredBase() > best) {
                 best = coveredBase();
                 better();
@@ -279,7 +318,7 @@ class Engine {
     }
 
   private:
-    std::int64_t baseOf(Point p) const { return base_.empty() ? 1 : base_[p]; }
+    std::int64_t baseOf(Point p) const { return unit_ ? 1 : weight_[p]; }
 
     void exchange() {
         const Point u = leastLoss(lastAdded_);
@@ -287,16 +326,14 @@ class Engine {
         const Point v = bestAdd(pickUncovered(), u);
         add(v);
         lastAdded_ = v;
-        for (Point p : uncovered_.items())
-            raise(p, std::max<std::int64_t>(1, baseOf(p) >> tuning_.raiseShift));
-        if (raisedTotal_ > forgetAt_) forget();
+        if (unit_) {
+            for (Point p : uncovered_.items()) raise(p, 1);
+            if (raisedTotal_ > forgetAt_) forget();
+        }
     }
 
     void raise(Point p, std::int64_t d) {
-        if (!raised_[p]) {
-            raised_[p] = 1;
-            raisedPoints_.push_back(p);
-        }
+        if (weight_[p] == 1) raisedPoints_.push_back(p);
         shift(p, d);
     }
 
@@ -313,10 +350,9 @@ class Engine {
     void forget() {
         std::vector<Point> still;
         for (Point p : raisedPoints_) {
-            const std::int64_t extra = weight_[p] - baseOf(p);
-            const auto kept = static_cast<std::int64_t>(static_cast<double>(extra) * tuning_.keep);
+            const std::int64_t extra = weight_[p] - 1;
+            const std::int64_t kept = extra / 2;
             shift(p, kept - extra);
-            raised_[p] = kept > 0;
             if (kept > 0) still.push_back(p);
         }
         raisedPoints_ = std::move(still);
@@ -350,12 +386,7 @@ class Engine {
 
     Point pickUncovered() {
         const auto& items = uncovered_.items();
-        Point best = items[rng_.below(static_cast<std::uint32_t>(items.size()))];
-        for (int i = 1; i < tuning_.uncoveredSamples; ++i) {
-            const Point p = items[rng_.below(static_cast<std::uint32_t>(items.size()))];
-            if (weight_[p] > weight_[best]) best = p;
-        }
-        return best;
+        return items[rng_.below(static_cast<std::uint32_t>(items.size()))];
     }
 
     // The candidate in the ball of `p` that covers the most uncovered weight.
@@ -364,7 +395,7 @@ class Engine {
         std::int64_t bestScore = std::numeric_limits<std::int64_t>::min();
         std::uint32_t ties = 0;
         balls_.forEach(p, [&](Point q) {
-            if (q == excluded || (tuning_.checkConfiguration && !changed_[q])) return;
+            if (q == excluded) return;
             if (addScore_[q] > bestScore) {
                 bestScore = addScore_[q];
                 best = q;
@@ -373,21 +404,18 @@ class Engine {
                 best = q;
             }
         });
-        if (best == kNone && tuning_.checkConfiguration) {
-            balls_.forEach(p, [&](Point q) {
-                if (q != excluded && (best == kNone || addScore_[q] > addScore_[best])) best = q;
-            });
-        }
         return best == kNone ? excluded : best;
     }
 
+    // Raised weight is halved once it passes this many times the base total: forgotten seldom,
+    // so a point left uncovered for long keeps pulling.
+    static constexpr std::int64_t kForgetAt = 1000;
     static constexpr std::size_t kScanAll = 128;
     static constexpr int kSample = 64;
 
     const Balls& balls_;
     Point n_;
-    std::vector<std::int64_t> base_;
-    EngineTuning tuning_;
+    bool unit_;
     Rng rng_;
     std::vector<std::int64_t> weight_;
     std::vector<std::int64_t> addScore_;  // uncovered weight in each point's ball
@@ -396,9 +424,7 @@ class Engine {
     std::vector<Point> coverSum_;         // their sum, which is the centre itself when alone
     IndexedSet centers_;
     IndexedSet uncovered_;
-    std::vector<std::uint8_t> raised_;
-    std::vector<Point> raisedPoints_;
-    std::vector<std::uint8_t> changed_;  // the ball's coverage changed since the point left the set
+    std::vector<Point> raisedPoints_;  // points whose weight is above 1
     std::int64_t totalBase_ = 0;
     std::int64_t uncoveredBase_ = 0;
     std::int64_t raisedTotal_ = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <map>
 #include <tuple>
 #include <unordered_set>
@@ -59,8 +60,14 @@ std::vector<Point> distinctProjected(const Code& code, int three) {
         }
         points.push_back(p);
     }
-    std::sort(points.begin(), points.end());
-    points.erase(std::unique(points.begin(), points.end()), points.end());
+    // A bitmap of the projected space sorts and drops repeats in one pass.
+    std::vector<std::uint64_t> seen((space.size() + 63) / 64, 0);
+    for (Point p : points) seen[p / 64] |= std::uint64_t{1} << (p % 64);
+    points.clear();
+    for (std::size_t i = 0; i < seen.size(); ++i)
+        for (std::uint64_t bits = seen[i]; bits != 0; bits &= bits - 1)
+            points.push_back(
+                static_cast<Point>(i * 64 + static_cast<std::size_t>(std::countr_zero(bits))));
     return points;
 }
 
@@ -74,22 +81,24 @@ Code finish(Code code) {
 // The ternary Hamming code of length 13: every word whose syndrome under the 13 points of the
 // projective plane over Z3 is 0.
 std::vector<Word> hamming13() {
-    const Space plane{3, 0};
-    const Group group(plane);
-    Matrix h{plane, {}};
-    for (Point p = 1; p < plane.size(); ++p) {
-        int lowest = 0;
-        for (int c = 0; c < 3 && lowest == 0; ++c) lowest = plane.digit(p, c);
-        if (lowest == 1) h.column.push_back(p);
+    // The columns: the three units (the check digits 10..12), then the other ten points.
+    std::vector<std::array<int, 3>> columns;
+    for (int p = 1; p < 27; ++p) {
+        const std::array<int, 3> v{p % 3, p / 3 % 3, p / 9};
+        const int lowest = v[0] != 0 ? v[0] : v[1] != 0 ? v[1] : v[2];
+        if (lowest == 1 && v[0] + v[1] + v[2] != 1) columns.push_back(v);
     }
-    std::vector<std::uint8_t> chosen(plane.size(), 0);
-    chosen[0] = 1;
-    const Space space{13, 0};
     std::vector<Word> words;
-    for (Point p : systemOf(space, group, h, chosen)) {
-        Word w(13);
-        for (int c = 0; c < 13; ++c)
-            w[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(space.digit(p, c));
+    words.reserve(59049);
+    for (int info = 0; info < 59049; ++info) {
+        Word w(13, 0);
+        std::array<int, 3> syndrome{};
+        for (std::size_t i = 0, rest = static_cast<std::size_t>(info); i < 10; ++i, rest /= 3) {
+            w[i] = static_cast<std::uint8_t>(rest % 3);
+            for (std::size_t k = 0; k < 3; ++k) syndrome[k] += w[i] * columns[i][k];
+        }
+        for (std::size_t k = 0; k < 3; ++k)
+            w[10 + k] = static_cast<std::uint8_t>((3 - syndrome[k] % 3) % 3);
         words.push_back(std::move(w));
     }
     return words;
@@ -107,12 +116,21 @@ std::vector<Word> golay11() {
     return span3(rows);
 }
 
-const std::vector<Code>& codes() {
+// The long codes are built on first use only: most spaces are too short for them.
+const Code& golayCode() {
+    static const Code code = finish({11, 2, true, golay11(), {}});
+    return code;
+}
+
+const Code& hammingCode13() {
+    static const Code code = finish({13, 1, true, hamming13(), {}});
+    return code;
+}
+
+const std::vector<Code>& shortCodes() {
     static const std::vector<Code> all = [] {
         std::vector<Code> c;
         c.push_back(finish({4, 1, true, span3({{1, 0, 1, 1}, {0, 1, 1, 2}}), {}}));
-        c.push_back(finish({11, 2, true, golay11(), {}}));
-        c.push_back(finish({13, 1, true, hamming13(), {}}));
         c.push_back(finish({3, 1, false, {{0, 0, 0}, {1, 1, 1}}, {}}));
         Code hamming7{7, 1, false, {}, {}};
         for (int m = 0; m < 16; ++m) {
@@ -144,11 +162,14 @@ const std::vector<Code>& codes() {
     return all;
 }
 
-// One piece of a direct sum: a code on the last `three` three-way and last `two` two-way
-// coordinates still free, or a free coordinate with every value (code index -1 or -2), or
-// every coordinate left within the radius (code index -3).
+// One piece of a direct sum, on the last `three` three-way and last `two` two-way coordinates
+// still free: a code, a free coordinate with every value, or one word for coordinates all
+// within the radius.
+enum class Piece { kCode, kFreeThree, kFreeTwo, kOneWord };
+
 struct Choice {
-    int code = 0;
+    Piece piece = Piece::kOneWord;
+    const Code* code = nullptr;
     int three = 0;
     int two = 0;
     int radius = 0;
@@ -167,7 +188,7 @@ class Planner {
         if (auto it = memo_.find(key); it != memo_.end()) return it->second;
         Plan plan;
         if (r >= a + b) {
-            plan = {1, {-3, a, b, r}};
+            plan = {1, {Piece::kOneWord, nullptr, a, b, r}};
         } else {
             plan.size = ~std::uint64_t{0};
             const auto consider = [&](std::uint64_t size, const Choice& c) {
@@ -175,25 +196,26 @@ class Planner {
                 const std::uint64_t rest = best(a - c.three, b - c.two, r - c.radius).size;
                 if (rest != 0 && size * rest < plan.size) plan = {size * rest, c};
             };
-            if (a > 0) consider(3, {-1, 1, 0, 0});
-            if (b > 0) consider(2, {-2, 0, 1, 0});
+            if (a > 0) consider(3, {Piece::kFreeThree, nullptr, 1, 0, 0});
+            if (b > 0) consider(2, {Piece::kFreeTwo, nullptr, 0, 1, 0});
             for (int t = 0; t <= a; ++t)  // one word on t + m coordinates spends radius t + m
                 for (int m = 0; m <= b && t + m <= r; ++m)
-                    if (t + m > 0) consider(1, {-3, t, m, t + m});
-            const auto& all = codes();
-            for (std::size_t i = 0; i < all.size(); ++i) {
-                const Code& code = all[i];
-                if (code.radius > r) continue;
+                    if (t + m > 0) consider(1, {Piece::kOneWord, nullptr, t, m, t + m});
+            const auto use = [&](const Code& code) {
+                if (code.radius > r || code.length > a + b) return;
                 if (!code.ternary) {
                     if (code.length <= b)
                         consider(code.words.size(),
-                                 {static_cast<int>(i), 0, code.length, code.radius});
-                    continue;
+                                 {Piece::kCode, &code, 0, code.length, code.radius});
+                    return;
                 }
                 for (int t = std::max(0, code.length - b); t <= std::min(a, code.length); ++t)
                     consider(code.sizeWithThree[static_cast<std::size_t>(t)],
-                             {static_cast<int>(i), t, code.length - t, code.radius});
-            }
+                             {Piece::kCode, &code, t, code.length - t, code.radius});
+            };
+            for (const Code& code : shortCodes()) use(code);
+            if (a + b >= 11 && r >= 2) use(golayCode());
+            if (a + b >= 13) use(hammingCode13());
         }
         memo_[key] = plan;
         return plan;
@@ -215,15 +237,19 @@ System buildQuick(const Space& space, int radius) {
         for (int j = b - c.two; j < b; ++j) coordinate.push_back(space.three + j);
         // The piece's own words, as points of the space {c.three, c.two}.
         std::vector<Point> words;
-        if (c.code == -1) {
-            words = {0, 1, 2};
-        } else if (c.code == -2) {
-            words = {0, 1};
-        } else if (c.code == -3) {
-            words = {0};
-        } else {
-            const Code& code = codes()[static_cast<std::size_t>(c.code)];
-            words = distinctProjected(code, code.ternary ? c.three : 0);
+        switch (c.piece) {
+            case Piece::kFreeThree:
+                words = {0, 1, 2};
+                break;
+            case Piece::kFreeTwo:
+                words = {0, 1};
+                break;
+            case Piece::kOneWord:
+                words = {0};
+                break;
+            case Piece::kCode:
+                words = distinctProjected(*c.code, c.code->ternary ? c.three : 0);
+                break;
         }
         const Space piece{c.three, c.two};
         std::vector<Point> offset;

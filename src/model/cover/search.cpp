@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <numeric>
@@ -17,7 +18,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using detail::Engine;
-using detail::EngineTuning;
 using detail::ListedBalls;
 using detail::Rng;
 using detail::StrideBalls;
@@ -25,6 +25,10 @@ using detail::StrideBalls;
 // Listed balls cost two bytes per entry; past this many a space is walked by strides instead.
 constexpr std::uint64_t kMaxListed = std::uint64_t{8} << 20;
 constexpr Point kMaxGroup = 65536;
+constexpr int kMatrixDraws = 12;
+// Annealing of the preferred search: temperatures relative to a column's mean loss.
+constexpr double kHot = 0.03;
+constexpr double kCold = 0.0003;
 
 struct Deadline {
     Clock::time_point at;
@@ -54,7 +58,13 @@ struct Plan {
     Space group;
     std::uint64_t multiple = 1;  // points per syndrome
     std::uint64_t lower = 0;     // no system of this plan can be smaller
+    std::uint64_t reached = 0;   // the smallest this plan has given so far
+    bool direct = false;         // the syndromes are the points themselves
+    int tries = 0;
+    double spent = 0;  // seconds
 };
+
+constexpr std::uint64_t kNotYet = ~std::uint64_t{0};
 
 class GlobalSearch {
   public:
@@ -72,20 +82,40 @@ class GlobalSearch {
 
     System run() {
         if (best_.size() <= floor_) return best_;
-        const std::vector<Plan> plans = makePlans();
-        for (int round = 0; !deadline_.expired(); ++round) {
-            bool tried = false;
-            for (const Plan& plan : plans) {
-                if (plan.lower >= best_.size() || deadline_.expired()) continue;
-                tried = true;
-                // Attempts grow round by round, so cheap plans are sampled often and the ones that
-                // need a long walk still get it.
-                const std::uint64_t idle = (2000 + 4 * std::uint64_t{plan.group.size()})
-                                           << std::min(round, 20);
-                attempt(plan, idle);
-                if (best_.size() <= floor_) return best_;
+        std::vector<Plan> plans = makePlans();
+        const auto started = Clock::now();
+        while (!deadline_.expired()) {
+            // Time is shared among the plans that can still win, each weighted by how close it
+            // came to the best so far: the next try goes to the plan furthest behind its share.
+            Plan* next = nullptr;
+            double lag = 0;
+            for (Plan& plan : plans) {
+                if (plan.lower >= best_.size()) continue;
+                const double weight = plan.reached == kNotYet
+                                          ? 1.0
+                                          : std::pow(static_cast<double>(best_.size()) /
+                                                         static_cast<double>(plan.reached),
+                                                     8);
+                const double behind = plan.spent / weight;
+                if (next == nullptr || behind < lag) {
+                    next = &plan;
+                    lag = behind;
+                }
             }
-            if (!tried) break;
+            if (next == nullptr) break;
+            // Each try of the direct walk may be twice as long as the last, so it is not cut
+            // short where it needs a long walk; a matrix plan mostly needs many fresh matrices,
+            // so its walks grow slowly.
+            const std::uint64_t base = 2000 + 4 * std::uint64_t{next->group.size()};
+            const std::uint64_t idle =
+                base << (next->direct ? std::min(next->tries, 20) : std::min(next->tries / 4, 4));
+            ++next->tries;
+            const auto begin = Clock::now();
+            const auto longest =
+                std::max<Clock::duration>(std::chrono::milliseconds(50), begin - started);
+            attempt(*next, idle, std::min(deadline_.at, begin + longest));
+            next->spent += std::chrono::duration<double>(Clock::now() - begin).count();
+            if (best_.size() <= floor_) break;
         }
         return best_;
     }
@@ -103,7 +133,8 @@ class GlobalSearch {
                 const std::uint64_t reach = std::min<std::uint64_t>(size, ball);
                 if (size * reach > kMaxListed) continue;
                 const std::uint64_t multiple = n / size;
-                plans.push_back({g, multiple, (size + reach - 1) / reach * multiple});
+                plans.push_back(
+                    {g, multiple, (size + reach - 1) / reach * multiple, kNotYet, multiple == 1});
             }
         std::sort(plans.begin(), plans.end(),
                   [](const Plan& x, const Plan& y) { return x.group.size() < y.group.size(); });
@@ -118,10 +149,11 @@ class GlobalSearch {
     }
 
     // Random columns: distinct up to a multiple while there are enough, and of full rank.
-    bool randomMatrix(const Group& g, Matrix& h) {
+    bool randomMatrix(const Group& g, Matrix& h, std::vector<Point>& step) {
         const Space& gs = g.space();
         if (gs.three == space_.three && gs.two == space_.two) {
             h = identity(space_);
+            step = stepBall(g, h, radius_);
             return true;
         }
         // The candidates: nonzero three-way columns whose lowest nonzero digit is 1, and nonzero
@@ -134,13 +166,26 @@ class GlobalSearch {
             if (lowest == 1) three.push_back(t);
         }
         for (Point u = 1; u < Space{0, gs.two}.size(); ++u) two.push_back(u * threeSize);
-        for (int tries = 0; tries < 50; ++tries) {
-            h = Matrix{gs, {}};
-            if (!pick(three, space_.three, h.column) || !pick(two, space_.two, h.column))
+        // Of a few random matrices the one whose step ball holds the most distinct syndromes:
+        // coinciding sums of steps waste covering, and such matrices rarely give small systems.
+        const std::size_t most = std::min<std::uint64_t>(g.size(), ballSize(space_, radius_));
+        step.clear();
+        Matrix candidate;
+        for (int tries = 0, drawn = 0; tries < 200 && drawn < kMatrixDraws && step.size() < most;
+             ++tries) {
+            candidate = Matrix{gs, {}};
+            if (!pick(three, space_.three, candidate.column) ||
+                !pick(two, space_.two, candidate.column))
                 return false;
-            if (matrixRank(g, h) == gs.three + gs.two) return true;
+            if (matrixRank(g, candidate) != gs.three + gs.two) continue;
+            ++drawn;
+            std::vector<Point> ball = stepBall(g, candidate, radius_);
+            if (ball.size() > step.size()) {
+                step = std::move(ball);
+                h = candidate;
+            }
         }
-        return false;
+        return !step.empty();
     }
 
     bool pick(std::vector<Point>& from, int count, std::vector<Point>& out) {
@@ -163,25 +208,48 @@ class GlobalSearch {
         return true;
     }
 
-    void attempt(const Plan& plan, std::uint64_t idle) {
+    void attempt(Plan& plan, std::uint64_t idle, Clock::time_point end) {
         const Group& g = group(plan.group);
         Matrix h;
-        if (!randomMatrix(g, h)) return;
-        const std::vector<Point> step = stepBall(g, h, radius_);
+        std::vector<Point> step;
+        if (!randomMatrix(g, h, step)) return;
         const ListedBalls balls(g, step);
         Engine<ListedBalls> engine(balls, {}, rng_.next());
+        const auto expired = [&] { return deadline_.expired() || Clock::now() >= end; };
+        if (!engine.prepare(expired)) return;
         const std::size_t floor = static_cast<std::size_t>(
             std::max<std::uint64_t>(1, (floor_ + plan.multiple - 1) / plan.multiple));
         std::vector<std::uint8_t> chosen(g.size());
+#ifdef ZUVO_COVER_TRACE
+        std::size_t reached = ~std::size_t{0};
+        const auto t0 = Clock::now();
+        struct Trace {
+            std::size_t& r;
+            const Plan& p;
+            Clock::time_point t0;
+            std::uint64_t idle;
+            ~Trace() {
+                std::fprintf(stderr,
+                             "plan %d %d G %u mult %lu idle %lu: |S| %zu size %lu (%.3f s)\n",
+                             p.group.three, p.group.two, p.group.size(), (unsigned long)p.multiple,
+                             (unsigned long)idle, r, (unsigned long)(r * p.multiple),
+                             std::chrono::duration<double>(Clock::now() - t0).count());
+            }
+        } trace{reached, plan, t0, idle};
+#endif
         engine.shrink(
             floor, idle,
             [&](std::size_t size) {
+#ifdef ZUVO_COVER_TRACE
+                reached = size;
+#endif
+                plan.reached = std::min<std::uint64_t>(plan.reached, size * plan.multiple);
                 if (size * plan.multiple >= best_.size()) return;
                 std::fill(chosen.begin(), chosen.end(), 0);
                 for (Point s : engine.centers()) chosen[s] = 1;
                 offer(systemOf(space_, g, h, chosen, [this] { return deadline_.expired(); }));
             },
-            [this] { return deadline_.expired(); });
+            expired);
     }
 
     void offer(System system) {
@@ -201,7 +269,7 @@ class GlobalSearch {
     int radius_;
     Rng rng_;
     Deadline deadline_;
-    const Improved& improved_;
+    Improved improved_;
     System best_;
     std::uint64_t floor_ = 1;
     std::map<std::pair<int, int>, std::unique_ptr<Group>> groups_;
@@ -254,17 +322,19 @@ void improvePreferred(const Balls& balls, const std::vector<double>& chance, con
     std::vector<std::int64_t> base(chance.size());
     for (std::size_t p = 0; p < chance.size(); ++p)
         base[p] = std::max<std::int64_t>(0, std::llround(std::ldexp(chance[p], 40)));
-    EngineTuning tuning;
-    tuning.raiseShift = 3;
-    tuning.uncoveredSamples = 8;
-    Engine<Balls> engine(balls, std::move(base), seed, tuning);
-    for (Point p : start) engine.add(p);
-    engine.pruneTo(budget);
+    Engine<Balls> engine(balls, std::move(base), seed);
+    const auto expired = [&] { return deadline.expired(); };
+    if (!engine.prepare(expired) || !engine.addAll(start, expired) ||
+        !engine.pruneTo(budget, expired))
+        return;
     report.offer(engine.centers());
     System best = engine.centers();
     bool pending = false;
-    auto lastReport = Clock::now();
-    engine.exchangeUntil(
+    const auto begin = Clock::now();
+    auto lastReport = begin;
+    const double span = std::chrono::duration<double>(deadline.at - begin).count();
+    engine.anneal(
+        kHot, kCold,
         [&] {
             best = engine.centers();
             pending = true;
@@ -275,7 +345,8 @@ void improvePreferred(const Balls& balls, const std::vector<double>& chance, con
                 lastReport = Clock::now();
             }
         },
-        [&] { return deadline.expired(); });
+        [&] { return std::chrono::duration<double>(Clock::now() - begin).count() / span; },
+        expired);
     if (pending) report.offer(best);
 }
 
@@ -299,8 +370,13 @@ System searchPreferred(const Space& space, int radius, const std::vector<double>
                        const Improved& improved) {
     if (!space.valid() || budget == 0) return {};
     const Point n = space.size();
-    std::vector<double> weight(chance);
-    weight.resize(n, 0.0);
+    // One chance per point; a list of another length is read as 0 past its end.
+    std::vector<double> padded;
+    if (chance.size() != n) {
+        padded = chance;
+        padded.resize(n, 0.0);
+    }
+    const std::vector<double>& weight = chance.size() == n ? chance : padded;
     PreferredReport report(space, radius, weight, budget, improved);
     if (space.length() == 0 || radius >= space.length()) {
         report.offer(trivialSystem());

@@ -8,38 +8,59 @@ bool boundedDistances(const Space& space, const System& system, int limit,
                       std::vector<std::uint8_t>& dist, const std::function<bool()>& cancel) {
     const Point n = space.size();
     dist.assign(n, kUncovered);
-    Point reached = 0;
+    std::vector<Point> frontier, next;
     for (Point p : system) {
         if (p < n && dist[p] == kUncovered) {
             dist[p] = 0;
-            ++reached;
+            frontier.push_back(p);
         }
     }
+    Point reached = static_cast<Point>(frontier.size());
     const int length = space.length();
     std::vector<Point> stride(static_cast<std::size_t>(length));
     for (int c = 0; c < length; ++c) stride[static_cast<std::size_t>(c)] = space.stride(c);
     limit = std::min(limit, length);
-    // Level by level, each a pass over all points in order so that the digits come for free.
-    for (int level = 0; level < limit && reached < n && reached > 0; ++level) {
-        const auto next = static_cast<std::uint8_t>(level + 1);
-        Odometer at(space);
-        do {
-            const Point p = at.point();
-            if ((p & 0xFFFF) == 0 && cancel && cancel()) return false;
-            if (dist[p] != level) continue;
+    for (int level = 0; level < limit && reached < n && !frontier.empty(); ++level) {
+        const auto mark = static_cast<std::uint8_t>(level + 1);
+        next.clear();
+        const auto expand = [&](Point p, const auto& digitOf) {
             for (int c = 0; c < length; ++c) {
-                const int d = at.digit(c);
                 const Point s = stride[static_cast<std::size_t>(c)];
-                const Point base = p - static_cast<Point>(d) * s;
+                const Point base = p - static_cast<Point>(digitOf(c)) * s;
                 for (int v = 0; v < space.radix(c); ++v) {
                     const Point q = base + static_cast<Point>(v) * s;
                     if (dist[q] == kUncovered) {
-                        dist[q] = next;
-                        ++reached;
+                        dist[q] = mark;
+                        next.push_back(q);
                     }
                 }
             }
-        } while (at.next() >= 0);
+        };
+        if (frontier.size() * static_cast<std::size_t>(length) < n) {
+            // A small level: each point's digits by division.
+            int digit[16];
+            for (std::size_t i = 0; i < frontier.size(); ++i) {
+                if ((i & 0xFFF) == 0 && cancel && cancel()) return false;
+                const Point p = frontier[i];
+                Point rest = p;
+                for (int c = 0; c < length; ++c) {
+                    const auto r = static_cast<Point>(space.radix(c));
+                    digit[c] = static_cast<int>(rest % r);
+                    rest /= r;
+                }
+                expand(p, [&](int c) { return digit[c]; });
+            }
+        } else {
+            // A large one: a pass over all points in order, where the digits come for free.
+            Odometer at(space);
+            do {
+                const Point p = at.point();
+                if ((p & 0xFFFF) == 0 && cancel && cancel()) return false;
+                if (dist[p] == level) expand(p, [&](int c) { return at.digit(c); });
+            } while (at.next() >= 0);
+        }
+        reached += static_cast<Point>(next.size());
+        std::swap(frontier, next);
     }
     return true;
 }
