@@ -1,0 +1,416 @@
+#include "model/cover/search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <numeric>
+
+#include "model/cover/engine.h"
+#include "model/cover/group.h"
+#include "model/cover/known.h"
+#include "model/cover/verify.h"
+
+namespace zuvo::cover {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using detail::Engine;
+using detail::ListedBalls;
+using detail::Rng;
+using detail::StrideBalls;
+
+// Listed balls cost two bytes per entry; past this many a space is walked by strides instead.
+constexpr std::uint64_t kMaxListed = std::uint64_t{8} << 20;
+constexpr Point kMaxGroup = 65536;
+constexpr int kMatrixDraws = 12;
+// Annealing of the preferred search: temperatures relative to a column's mean loss.
+constexpr double kHot = 0.03;
+constexpr double kCold = 0.0003;
+
+struct Deadline {
+    Clock::time_point at;
+    std::stop_token stop;
+    bool expired() const { return stop.stop_requested() || Clock::now() >= at; }
+};
+
+System trivialSystem() {
+    return System{0};
+}
+
+System fullSpace(const Space& space) {
+    System all(space.size());
+    std::iota(all.begin(), all.end(), Point{0});
+    return all;
+}
+
+// The columns of the identity: each coordinate's own unit.
+Matrix identity(const Space& space) {
+    Matrix h{space, {}};
+    for (int c = 0; c < space.length(); ++c) h.column.push_back(space.stride(c));
+    return h;
+}
+
+// One way to run the matrix method: syndromes in Z3^k1 x Z2^k2.
+struct Plan {
+    Space group;
+    std::uint64_t multiple = 1;  // points per syndrome
+    std::uint64_t lower = 0;     // no system of this plan can be smaller
+    std::uint64_t reached = 0;   // the smallest this plan has given so far
+    bool direct = false;         // the syndromes are the points themselves
+    int tries = 0;
+    double spent = 0;  // seconds
+};
+
+constexpr std::uint64_t kNotYet = ~std::uint64_t{0};
+
+class GlobalSearch {
+  public:
+    GlobalSearch(const Space& space, int radius, std::uint64_t seed, Deadline deadline,
+                 const Improved& improved, System start)
+        : space_(space),
+          radius_(radius),
+          rng_(seed),
+          deadline_(std::move(deadline)),
+          improved_(improved),
+          best_(std::move(start)) {
+        const auto known = bestKnownSize(space.three, space.two, radius);
+        floor_ = std::max(sphereBound(space, radius), known.value_or(0));
+    }
+
+    System run() {
+        if (best_.size() <= floor_) return best_;
+        std::vector<Plan> plans = makePlans();
+        const auto started = Clock::now();
+        while (!deadline_.expired()) {
+            // Time is shared among the plans that can still win, each weighted by how close it
+            // came to the best so far: the next try goes to the plan furthest behind its share.
+            Plan* next = nullptr;
+            double lag = 0;
+            for (Plan& plan : plans) {
+                if (plan.lower >= best_.size()) continue;
+                const double weight = plan.reached == kNotYet
+                                          ? 1.0
+                                          : std::pow(static_cast<double>(best_.size()) /
+                                                         static_cast<double>(plan.reached),
+                                                     8);
+                const double behind = plan.spent / weight;
+                if (next == nullptr || behind < lag) {
+                    next = &plan;
+                    lag = behind;
+                }
+            }
+            if (next == nullptr) break;
+            // Each try of the direct walk may be twice as long as the last, so it is not cut
+            // short where it needs a long walk; a matrix plan mostly needs many fresh matrices,
+            // so its walks grow slowly.
+            const std::uint64_t base = 2000 + 4 * std::uint64_t{next->group.size()};
+            const std::uint64_t idle =
+                base << (next->direct ? std::min(next->tries, 20) : std::min(next->tries / 4, 4));
+            ++next->tries;
+            const auto begin = Clock::now();
+            const auto longest =
+                std::max<Clock::duration>(std::chrono::milliseconds(50), begin - started);
+            attempt(*next, idle, std::min(deadline_.at, begin + longest));
+            next->spent += std::chrono::duration<double>(Clock::now() - begin).count();
+            if (best_.size() <= floor_) break;
+        }
+        return best_;
+    }
+
+  private:
+    std::vector<Plan> makePlans() const {
+        std::vector<Plan> plans;
+        const Point n = space_.size();
+        const std::uint64_t ball = ballSize(space_, radius_);
+        for (int k1 = 0; k1 <= space_.three; ++k1)
+            for (int k2 = 0; k2 <= space_.two; ++k2) {
+                const Space g{k1, k2};
+                const std::uint64_t size = g.size();
+                if (k1 + k2 == 0 || size > kMaxGroup) continue;
+                const std::uint64_t reach = std::min<std::uint64_t>(size, ball);
+                if (size * reach > kMaxListed) continue;
+                const std::uint64_t multiple = n / size;
+                plans.push_back(
+                    {g, multiple, (size + reach - 1) / reach * multiple, kNotYet, multiple == 1});
+            }
+        std::sort(plans.begin(), plans.end(),
+                  [](const Plan& x, const Plan& y) { return x.group.size() < y.group.size(); });
+        return plans;
+    }
+
+    const Group& group(const Space& g) {
+        const auto key = std::make_pair(g.three, g.two);
+        auto it = groups_.find(key);
+        if (it == groups_.end()) it = groups_.emplace(key, std::make_unique<Group>(g)).first;
+        return *it->second;
+    }
+
+    // Random columns: distinct up to a multiple while there are enough, and of full rank.
+    bool randomMatrix(const Group& g, Matrix& h, std::vector<Point>& step) {
+        const Space& gs = g.space();
+        if (gs.three == space_.three && gs.two == space_.two) {
+            h = identity(space_);
+            step = stepBall(g, h, radius_);
+            return true;
+        }
+        // The candidates: nonzero three-way columns whose lowest nonzero digit is 1, and nonzero
+        // two-way columns.
+        std::vector<Point> three, two;
+        const Point threeSize = Space{gs.three, 0}.size();
+        for (Point t = 1; t < threeSize; ++t) {
+            int lowest = 0;
+            for (int c = 0; c < gs.three && lowest == 0; ++c) lowest = gs.digit(t, c);
+            if (lowest == 1) three.push_back(t);
+        }
+        for (Point u = 1; u < Space{0, gs.two}.size(); ++u) two.push_back(u * threeSize);
+        // Of a few random matrices the one whose step ball holds the most distinct syndromes:
+        // coinciding sums of steps waste covering, and such matrices rarely give small systems.
+        const std::size_t most = std::min<std::uint64_t>(g.size(), ballSize(space_, radius_));
+        step.clear();
+        Matrix candidate;
+        for (int tries = 0, drawn = 0; tries < 200 && drawn < kMatrixDraws && step.size() < most;
+             ++tries) {
+            candidate = Matrix{gs, {}};
+            if (!pick(three, space_.three, candidate.column) ||
+                !pick(two, space_.two, candidate.column))
+                return false;
+            if (matrixRank(g, candidate) != gs.three + gs.two) continue;
+            ++drawn;
+            std::vector<Point> ball = stepBall(g, candidate, radius_);
+            if (ball.size() > step.size()) {
+                step = std::move(ball);
+                h = candidate;
+            }
+        }
+        return !step.empty();
+    }
+
+    bool pick(std::vector<Point>& from, int count, std::vector<Point>& out) {
+        if (count == 0) return true;
+        if (from.empty()) {  // no syndrome part for these coordinates: they stay free
+            out.insert(out.end(), static_cast<std::size_t>(count), Point{0});
+            return true;
+        }
+        if (static_cast<std::size_t>(count) <= from.size()) {
+            for (int i = 0; i < count; ++i) {
+                const auto j = i + rng_.below(static_cast<std::uint32_t>(from.size()) -
+                                              static_cast<std::uint32_t>(i));
+                std::swap(from[static_cast<std::size_t>(i)], from[j]);
+                out.push_back(from[static_cast<std::size_t>(i)]);
+            }
+        } else {
+            for (int i = 0; i < count; ++i)
+                out.push_back(from[rng_.below(static_cast<std::uint32_t>(from.size()))]);
+        }
+        return true;
+    }
+
+    void attempt(Plan& plan, std::uint64_t idle, Clock::time_point end) {
+        const Group& g = group(plan.group);
+        Matrix h;
+        std::vector<Point> step;
+        if (!randomMatrix(g, h, step)) return;
+        const ListedBalls balls(g, step);
+        Engine<ListedBalls> engine(balls, {}, rng_.next());
+        const auto expired = [&] { return deadline_.expired() || Clock::now() >= end; };
+        if (!engine.prepare(expired)) return;
+        const std::size_t floor = static_cast<std::size_t>(
+            std::max<std::uint64_t>(1, (floor_ + plan.multiple - 1) / plan.multiple));
+        std::vector<std::uint8_t> chosen(g.size());
+#ifdef ZUVO_COVER_TRACE
+        std::size_t reached = ~std::size_t{0};
+        const auto t0 = Clock::now();
+        struct Trace {
+            std::size_t& r;
+            const Plan& p;
+            Clock::time_point t0;
+            std::uint64_t idle;
+            ~Trace() {
+                std::fprintf(stderr,
+                             "plan %d %d G %u mult %lu idle %lu: |S| %zu size %lu (%.3f s)\n",
+                             p.group.three, p.group.two, p.group.size(), (unsigned long)p.multiple,
+                             (unsigned long)idle, r, (unsigned long)(r * p.multiple),
+                             std::chrono::duration<double>(Clock::now() - t0).count());
+            }
+        } trace{reached, plan, t0, idle};
+#endif
+        engine.shrink(
+            floor, idle,
+            [&](std::size_t size) {
+#ifdef ZUVO_COVER_TRACE
+                reached = size;
+#endif
+                plan.reached = std::min<std::uint64_t>(plan.reached, size * plan.multiple);
+                if (size * plan.multiple >= best_.size()) return;
+                std::fill(chosen.begin(), chosen.end(), 0);
+                for (Point s : engine.centers()) chosen[s] = 1;
+                offer(systemOf(space_, g, h, chosen, [this] { return deadline_.expired(); }));
+            },
+            expired);
+    }
+
+    void offer(System system) {
+        if (system.empty() || system.size() >= best_.size()) return;
+        std::vector<std::uint8_t> dist;
+        if (!boundedDistances(space_, system, radius_, dist,
+                              [this] { return deadline_.expired(); }))
+            return;
+        if (std::any_of(dist.begin(), dist.end(), [](std::uint8_t d) { return d == kUncovered; }))
+            return;
+        std::sort(system.begin(), system.end());
+        best_ = std::move(system);
+        if (improved_) improved_(best_);
+    }
+
+    Space space_;
+    int radius_;
+    Rng rng_;
+    Deadline deadline_;
+    Improved improved_;
+    System best_;
+    std::uint64_t floor_ = 1;
+    std::map<std::pair<int, int>, std::unique_ptr<Group>> groups_;
+};
+
+// The degenerate cases every search answers at once; nullopt for a real search.
+std::optional<System> immediate(const Space& space, int radius) {
+    if (!space.valid()) return System{};
+    if (space.length() == 0 || radius >= space.length()) return trivialSystem();
+    if (radius <= 0) return fullSpace(space);
+    return std::nullopt;
+}
+
+// Reports a preferred system when its exactly recomputed chance beats the last one reported.
+class PreferredReport {
+  public:
+    PreferredReport(const Space& space, int radius, const std::vector<double>& chance,
+                    std::size_t budget, const Improved& improved)
+        : space_(space), radius_(radius), chance_(chance), budget_(budget), improved_(improved) {}
+
+    void offer(System system) {
+        const Point n = space_.size();
+        if (system.empty() || system.size() > budget_ ||
+            std::any_of(system.begin(), system.end(), [n](Point p) { return p >= n; }))
+            return;
+        const double covered = coveredChance(space_, system, radius_, chance_);
+        if (covered <= reported_) return;
+        reported_ = covered;
+        std::sort(system.begin(), system.end());
+        best_ = std::move(system);
+        if (improved_) improved_(best_);
+    }
+    const System& best() const { return best_; }
+
+  private:
+    Space space_;
+    int radius_;
+    const std::vector<double>& chance_;
+    std::size_t budget_;
+    const Improved& improved_;
+    double reported_ = -1;
+    System best_;
+};
+
+template <class Balls>
+void improvePreferred(const Balls& balls, const std::vector<double>& chance, const System& start,
+                      std::size_t budget, std::uint64_t seed, const Deadline& deadline,
+                      PreferredReport& report) {
+    // Integer weights keep the running sums exact: the chances scaled to about 2^40 in all.
+    std::vector<std::int64_t> base(chance.size());
+    for (std::size_t p = 0; p < chance.size(); ++p)
+        base[p] = std::max<std::int64_t>(0, std::llround(std::ldexp(chance[p], 40)));
+    Engine<Balls> engine(balls, std::move(base), seed);
+    const auto expired = [&] { return deadline.expired(); };
+    if (!engine.prepare(expired) || !engine.addAll(start, expired) ||
+        !engine.pruneTo(budget, expired))
+        return;
+    report.offer(engine.centers());
+    System best = engine.centers();
+    bool pending = false;
+    const auto begin = Clock::now();
+    auto lastReport = begin;
+    const double span = std::chrono::duration<double>(deadline.at - begin).count();
+    engine.anneal(
+        kHot, kCold,
+        [&] {
+            best = engine.centers();
+            pending = true;
+            // Each report is checked over the whole space, so they are spaced out.
+            if (Clock::now() - lastReport > std::chrono::milliseconds(200)) {
+                report.offer(best);
+                pending = false;
+                lastReport = Clock::now();
+            }
+        },
+        [&] { return std::chrono::duration<double>(Clock::now() - begin).count() / span; },
+        expired);
+    if (pending) report.offer(best);
+}
+
+}  // namespace
+
+System searchGlobal(const Space& space, int radius, std::uint64_t seed, const SearchLimits& limits,
+                    const Improved& improved) {
+    if (auto done = immediate(space, radius)) {
+        if (improved && !done->empty()) improved(*done);
+        return *done;
+    }
+    System start = quickSystem(space, radius);
+    if (improved) improved(start);
+    GlobalSearch search(space, radius, seed, Deadline{limits.deadline, limits.stop}, improved,
+                        std::move(start));
+    return search.run();
+}
+
+System searchPreferred(const Space& space, int radius, const std::vector<double>& chance,
+                       std::size_t budget, std::uint64_t seed, const SearchLimits& limits,
+                       const Improved& improved) {
+    if (!space.valid() || budget == 0) return {};
+    const Point n = space.size();
+    // One chance per point; a list of another length is read as 0 past its end.
+    std::vector<double> padded;
+    if (chance.size() != n) {
+        padded = chance;
+        padded.resize(n, 0.0);
+    }
+    const std::vector<double>& weight = chance.size() == n ? chance : padded;
+    PreferredReport report(space, radius, weight, budget, improved);
+    if (space.length() == 0 || radius >= space.length()) {
+        report.offer(trivialSystem());
+        return report.best();
+    }
+    if (radius <= 0) {  // nothing to search: the most likely points
+        System all = fullSpace(space);
+        const std::size_t k = std::min<std::size_t>(budget, all.size());
+        std::partial_sort(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(k), all.end(),
+                          [&](Point x, Point y) { return weight[x] > weight[y]; });
+        all.resize(k);
+        report.offer(all);
+        return report.best();
+    }
+    // A good global system first, pruned to the budget by chance, then exchanges that raise the
+    // covered chance.
+    const auto now = Clock::now();
+    const Deadline whole{limits.deadline, limits.stop};
+    const Deadline global{now + (limits.deadline - now) * 3 / 10, limits.stop};
+    GlobalSearch search(space, radius, seed, global, Improved{}, quickSystem(space, radius));
+    const System start = search.run();
+    if (start.size() <= budget) {
+        report.offer(start);
+        return report.best();
+    }
+    if (std::uint64_t{n} <= kMaxGroup && n * ballSize(space, radius) <= kMaxListed) {
+        const Group group(space);
+        const ListedBalls balls(group, stepBall(group, identity(space), radius));
+        improvePreferred(balls, weight, start, budget, seed + 1, whole, report);
+    } else {
+        const StrideBalls balls(space, radius);
+        improvePreferred(balls, weight, start, budget, seed + 1, whole, report);
+    }
+    return report.best();
+}
+
+}  // namespace zuvo::cover
