@@ -12,7 +12,11 @@
 
 namespace zuvo {
 
+// What "Nowy" started: a simulated system, or a guaranteed one built by a search.
+enum class SystemMode { Simulation, Global, Preferred };
+
 struct ProgramState {
+    SystemMode mode = SystemMode::Simulation;
     // Stage 1
     Forecast forecast{};
     VisitedFlags visited{};

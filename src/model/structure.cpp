@@ -24,13 +24,15 @@ StructureCounts computeStructureCounts(const Forecast& forecast) {
     return counts;
 }
 
-std::string forecastRefusal(const Forecast& forecast, const VisitedFlags& visited) {
+std::string forecastRefusal(const Forecast& forecast, const VisitedFlags& visited,
+                            bool guaranteed) {
     for (uint8_t flag : visited) {
         if (flag == 0) {
             return "Niektóre, lub wszystkie pozycje zostały pominięte. Przejście do Etapu 2  - "
                    "nie jest możliwe !!!";
         }
     }
+    if (guaranteed) return "";
     int certain = 0;
     for (const PositionForecast& position : forecast) certain += position.certain;
 

@@ -22,7 +22,10 @@ struct StructureCounts {
 
 StructureCounts computeStructureCounts(const Forecast& forecast);
 
-// Empty when the forecast may go on to Stage 2; otherwise the refusal shown to the user.
-std::string forecastRefusal(const Forecast& forecast, const VisitedFlags& visited);
+// Empty when the forecast may go on to Stage 2; otherwise the refusal shown to the user. A
+// guaranteed system serves best where many positions are sure, so it refuses only skipped
+// positions.
+std::string forecastRefusal(const Forecast& forecast, const VisitedFlags& visited,
+                            bool guaranteed = false);
 
 }  // namespace zuvo

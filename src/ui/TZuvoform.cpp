@@ -21,6 +21,7 @@ TZuvoform::TZuvoform(Platform& platformServices, QWidget* parent)
     buildStage2();
     buildAnalysisPanel();
     buildStage3();
+    buildGuarantee();
     buildGeneratorScreen();
     buildPrintPanel();
     buildIntro();

@@ -16,6 +16,9 @@
 #include "ui/stage2_area.h"
 #include "ui/stage3_area.h"
 
+class ChancesDialog;
+class GuaranteePanel;
+class QLabel;
 class QTimer;
 class QWidget;
 
@@ -49,6 +52,9 @@ class TZuvoform : public QMainWindow {
     Stage3Area stage3;
     GeneratorArea gen;
     PrintArea print;
+    GuaranteePanel* guarantee = nullptr;  // in place of Stage 2 for a guaranteed system
+    ChancesDialog* chances = nullptr;     // "Szanse trafień"
+    QLabel* guaranteeCaption = nullptr;   // what was built, over the generated list
 
     QTimer* Timer1 = nullptr;  // 1000 ms: time limit
     QTimer* Timer2 = nullptr;  // 1 ms: generator step
@@ -68,6 +74,7 @@ class TZuvoform : public QMainWindow {
     void Symulacja1Click();  // new system
     void Globalny1Click();
     void Preferencyjny1Click();
+    void newSystem(zuvo::SystemMode mode);
     void Wyjcie1Click();
     void Timer7Timer();
     void Opissystemu1Click();
@@ -115,6 +122,14 @@ class TZuvoform : public QMainWindow {
     void resetGeneratorScreen();
     void ListBox1Click();
 
+    // Guaranteed systems and the hit chances
+    void openGuaranteePanel();    // Stage-1 "Dalej" of "Globalny" and "Preferencyjny"
+    void guaranteeBack();         // the panel's "Wstecz"
+    void showGuaranteedSystem();  // the panel built a system
+    void Szanse1Click();          // "Szanse trafień"
+    // The entry serves a list built here, where the Stage-1 forecast says what it plays.
+    void updateChancesEntry();
+
     // Result check
     bool Edit1KeyPress(QChar key);  // false: the key is discarded
     void Button23Click();
@@ -152,6 +167,7 @@ class TZuvoform : public QMainWindow {
     void buildStage2();
     void buildAnalysisPanel();
     void buildStage3();
+    void buildGuarantee();
     void buildGeneratorScreen();
     void buildPrintPanel();
     void buildIntro();  // intro and farewell captions, last so that they lie on top

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ui/TZuvoform.h"
+#include "ui/guarantee_panel.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ void TZuvoform::runFarewell(bool withStage2Steps) {
     state.secondsCounter = 0;
     // The player has already said goodbye: a close request now is not asked about again.
     state.askOnClose = false;
+    guarantee->cancel();
     for (QWidget* area :
          {static_cast<QWidget*>(stage1.GroupBox1), static_cast<QWidget*>(gen.GroupBox2),
           static_cast<QWidget*>(stage1.Panel1), static_cast<QWidget*>(stage2.Panel2),

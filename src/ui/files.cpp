@@ -1,22 +1,20 @@
 // The system text file: saving, opening, and the save prompt before a list is discarded.
 #include <QAction>
 #include <QDir>
-#include <QEventLoop>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
-#include <atomic>
-#include <thread>
 
 #include "io/system_file.h"
 #include "ui/TZuvoform.h"
+#include "ui/background_task.h"
 #include "ui/colors.h"
+#include "ui/guarantee_panel.h"
 #include "ui/list_models.h"
 #include "ui/widget_utils.h"
 
@@ -35,6 +33,9 @@ void showOpenedSystem(TZuvoform& w) {
     g.listModel->reload();
     g.GroupBox2->show();
     g.Label105->show();
+    w.guaranteeCaption->hide();
+    w.guarantee->cancel();
+    w.guarantee->hide();
     g.Label35->setText(QString::number(w.state.systemList.size()));
 
     p.Panel31->show();
@@ -69,34 +70,18 @@ void showOpenedSystem(TZuvoform& w) {
     w.shell.Wyjcie1->setEnabled(true);
 }
 
-// Reads on a worker thread so that the window keeps answering; a read that takes longer than
-// half a second shows a progress box whose "Anuluj" keeps the list as it was. False with an
-// empty `error` when the player cancelled.
+// Reads on a worker thread so that the window keeps answering; "Anuluj" keeps the list as it
+// was. False with an empty `error` when the player cancelled.
 bool readWhileAnswering(QWidget* parent, const QString& fileName, zuvo::SystemList& list,
                         QString& error) {
-    QEventLoop loop;
-    std::atomic<bool> done = false;
     bool read = false;
-    std::jthread worker([&](std::stop_token stop) {
-        read = zuvo::readSystemFile(fileName, list, error, stop);
-        done = true;
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    QProgressDialog progress(QStringLiteral("Wczytywanie systemu z pliku \"%1\" ...")
-                                 .arg(QDir::toNativeSeparators(fileName)),
-                             QStringLiteral("Anuluj"), 0, 0, parent);
-    progress.setWindowTitle(QStringLiteral("Otwórz"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    QObject::connect(&progress, &QProgressDialog::canceled, &loop,
-                     [&worker] { worker.request_stop(); });
-    if (!done) loop.exec(QEventLoop::ExcludeSocketNotifiers);
-    worker.join();
-    if (worker.get_stop_token().stop_requested()) {
-        error.clear();
-        return false;
-    }
-    return read;
+    const bool finished = runWhileAnswering(
+        parent, QStringLiteral("Otwórz"),
+        QStringLiteral("Wczytywanie systemu z pliku \"%1\" ...")
+            .arg(QDir::toNativeSeparators(fileName)),
+        [&](std::stop_token stop) { read = zuvo::readSystemFile(fileName, list, error, stop); });
+    if (!finished) error.clear();
+    return finished && read;
 }
 
 }  // namespace
@@ -155,4 +140,5 @@ void TZuvoform::Otworz1Click() {
     showOpenedSystem(*this);
     state.listGenerated = false;
     state.resultsUnsaved = false;
+    updateChancesEntry();
 }

@@ -19,6 +19,7 @@
 #include "ui/TZuvoform.h"
 #include "ui/colors.h"
 #include "ui/event_hook.h"
+#include "ui/guarantee_panel.h"
 #include "ui/list_models.h"
 #include "ui/widget_utils.h"
 #include "ui/widgets/system_list_view.h"
@@ -178,6 +179,14 @@ void TZuvoform::buildGeneratorScreen() {
         QRect(10, 16, 464, 42));
     g.Label105->setWordWrap(true);
     ui::setTextColor(g.Label105, ui::kMaroon);
+    // A guaranteed system is not generated: in the warning's place stands what was built.
+    guaranteeCaption = ui::makeLabel(screen, "GuaranteeCaption", QString(), QRect(10, 16, 464, 42));
+    guaranteeCaption->setWordWrap(true);
+    QFont captionFont = guaranteeCaption->font();
+    captionFont.setBold(true);
+    guaranteeCaption->setFont(captionFont);
+    ui::setTextColor(guaranteeCaption, ui::kNavy);
+    guaranteeCaption->hide();
 
     buildList(*this, screen);
     const int listRight = g.ListBox1->geometry().right();
@@ -242,6 +251,7 @@ void TZuvoform::Button20Click() {
     gen.Button23->setEnabled(false);
     gen.Edit1->setEnabled(false);
     gen.Label35->setText(QStringLiteral("0"));
+    updateChancesEntry();
     ui::setBackgroundColor(gen.Panel29, ui::kTeal);
     gen.barParity = -1;  // other screens may have put the face colour back meanwhile
     run.remainingColumns = state.settings.solutionCount;
@@ -294,6 +304,7 @@ void TZuvoform::finishRun() {
     paintBarsFace(*this);
     setEnabledIf(shell.Zapisz1, true);
     enableNewAndOpen(*this, true);
+    updateChancesEntry();
 }
 
 void TZuvoform::Button19Click() {
@@ -329,6 +340,15 @@ void TZuvoform::resetGeneratorScreen() {
     g.Button20->setEnabled(true);
     g.GroupBox2->hide();
     if (print.Panel31) print.Panel31->hide();
+    updateChancesEntry();
+    if (state.mode != zuvo::SystemMode::Simulation) {
+        // Back to the guarantee panel beside the forecast, as it was left.
+        guaranteeCaption->hide();
+        g.Label105->show();
+        stage1.GroupBox1->show();
+        guarantee->show();
+        return;
+    }
     stage3.Panel3->show();
     if (stage2.Panel2) stage2.Panel2->show();
     // Back to Stage 3 as it was left: the analysis panel only holds this forecast's figures when

@@ -16,6 +16,7 @@
 
 #include "ui/TZuvoform.h"
 #include "ui/colors.h"
+#include "ui/guarantee_panel.h"
 #include "ui/list_models.h"
 #include "ui/widget_utils.h"
 #include "ui/widgets/needle_gauge.h"
@@ -117,6 +118,12 @@ void resetGeneratorAndPrint(TZuvoform& w) {
 }  // namespace
 
 void TZuvoform::Symulacja1Click() {
+    newSystem(zuvo::SystemMode::Simulation);
+}
+
+// "Symulacyjny", "Globalny" and "Preferencyjny" all start from an empty Stage 1; the mode only
+// decides what follows Stage 1.
+void TZuvoform::newSystem(zuvo::SystemMode mode) {
     // 1. A list that could not be saved is not thrown away.
     if (offerSave(QStringLiteral("Zapisać rozwiązania ?")) == SaveOffer::Failed) return;
     state.resultsUnsaved = false;
@@ -135,6 +142,10 @@ void TZuvoform::Symulacja1Click() {
 
     // 3-11.
     resetModel(state);
+    state.mode = mode;
+    guarantee->cancel();
+    guarantee->hide();
+    guaranteeCaption->hide();
     resetStage1(*this);
     resetStage2And3(*this);
     resetGeneratorAndPrint(*this);
@@ -144,6 +155,7 @@ void TZuvoform::Symulacja1Click() {
     shell.Gwarancyjny1->setEnabled(true);
     shell.Otworz1->setEnabled(true);
     shell.Zapisz1->setEnabled(false);
+    updateChancesEntry();
 
     // 13.
     print.Panel52->hide();

@@ -108,6 +108,8 @@ void TZuvoform::buildShell() {
         addEntry(shell.Gwarancyjny1, "Preferencyjny1", QStringLiteral("Preferencyjny"));
     shell.Otworz1 = addEntry(shell.System1, "Otworz1", QStringLiteral("Otwórz"));
     shell.Zapisz1 = addEntry(shell.System1, "Zapisz1", QStringLiteral("Zapisz"));
+    shell.Szanse1 = addEntry(shell.System1, "Szanse1", QStringLiteral("Szanse trafień"));
+    shell.System1->setToolTipsVisible(true);  // says why "Szanse trafień" is disabled
     shell.System1->addSeparator();
     shell.Wyjcie1 = addEntry(shell.System1, "Wyjcie1", QStringLiteral("Wyjście"));
 
@@ -118,12 +120,14 @@ void TZuvoform::buildShell() {
     // Nothing of the system can be chosen before the intro has ended.
     enableSystemEntries(*this, false);
     shell.Zapisz1->setEnabled(false);
+    shell.Szanse1->setEnabled(false);
 
     connect(shell.Symulacja1, &QAction::triggered, this, &TZuvoform::Symulacja1Click);
     connect(shell.Globalny1, &QAction::triggered, this, &TZuvoform::Globalny1Click);
     connect(shell.Preferencyjny1, &QAction::triggered, this, &TZuvoform::Preferencyjny1Click);
     connect(shell.Otworz1, &QAction::triggered, this, &TZuvoform::Otworz1Click);
     connect(shell.Zapisz1, &QAction::triggered, this, &TZuvoform::Zapisz1Click);
+    connect(shell.Szanse1, &QAction::triggered, this, &TZuvoform::Szanse1Click);
     connect(shell.Wyjcie1, &QAction::triggered, this, &TZuvoform::Wyjcie1Click);
     connect(shell.Opissystemu1, &QAction::triggered, this, &TZuvoform::Opissystemu1Click);
 
@@ -305,6 +309,9 @@ void TZuvoform::Button27Click() {
     stage1.Panel1->show();
 }
 
-// The guaranteed systems are announced in the menu but not built: choosing them does nothing.
-void TZuvoform::Globalny1Click() {}
-void TZuvoform::Preferencyjny1Click() {}
+void TZuvoform::Globalny1Click() {
+    newSystem(zuvo::SystemMode::Global);
+}
+void TZuvoform::Preferencyjny1Click() {
+    newSystem(zuvo::SystemMode::Preferred);
+}

@@ -18,6 +18,7 @@ struct ShellArea {
     QAction* Preferencyjny1 = nullptr;
     QAction* Otworz1 = nullptr;  // "Otwórz"
     QAction* Zapisz1 = nullptr;  // "Zapisz"
+    QAction* Szanse1 = nullptr;  // "Szanse trafień"
     QAction* Wyjcie1 = nullptr;  // "Wyjście"
     // "Pomoc" menu
     QMenu* Pomoc1 = nullptr;

@@ -338,13 +338,18 @@ void TZuvoform::Button22Click() {
         if (state.selectedPosition != 0) storePosition(state.selectedPosition);
     }
 
-    const std::string refusal = zuvo::forecastRefusal(state.forecast, state.visited);
+    const bool guaranteed = state.mode != zuvo::SystemMode::Simulation;
+    const std::string refusal = zuvo::forecastRefusal(state.forecast, state.visited, guaranteed);
     if (!refusal.empty()) {
         platform.message(this, QString::fromStdString(refusal));
         return;
     }
     for (QPushButton* button : stage1.positionButtons) button->setEnabled(false);
     stage1.Button22->setEnabled(false);
+    if (guaranteed) {
+        openGuaranteePanel();
+        return;
+    }
     prepareStage2();
     Timer5->start();
 }

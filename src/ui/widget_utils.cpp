@@ -9,6 +9,15 @@
 
 namespace ui {
 
+QString columnsText(unsigned long long count) {
+    const unsigned long long tens = count % 100;
+    const unsigned long long ones = count % 10;
+    if (count == 1) return QStringLiteral("1 kolumna");
+    if (ones >= 2 && ones <= 4 && (tens < 12 || tens > 14))
+        return QStringLiteral("%1 kolumny").arg(count);
+    return QStringLiteral("%1 kolumn").arg(count);
+}
+
 QFont applicationFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(8);

@@ -21,6 +21,9 @@ QFrame* makePanel(QWidget* parent, const char* name, const QRect& geometry);
 // A read-only or editable single-line box with a maximum length.
 QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry, int maxLength);
 
+// "1 kolumna", "3 kolumny", "12 kolumn", "22 kolumny": Polish counts its nouns.
+QString columnsText(unsigned long long count);
+
 // The font every control starts from; the screens are laid out for it.
 QFont applicationFont();
 

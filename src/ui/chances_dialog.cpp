@@ -1,0 +1,63 @@
+#include "ui/chances_dialog.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/colors.h"
+#include "ui/widget_utils.h"
+#include "ui/widgets/hit_chart.h"
+
+namespace {
+
+QString percentText(double share) {
+    return QString::number(share * 100, 'f', 2) + QStringLiteral(" %");
+}
+
+}  // namespace
+
+ChancesDialog::ChancesDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("ChancesDialog"));
+    setWindowTitle(QStringLiteral("Szanse trafień"));
+    setFixedSize(420, 380);
+    setModal(true);
+
+    systemLabel = ui::makeLabel(this, "ChancesSystem", QString(), {16, 12, 388, 18});
+    guaranteeLabel = ui::makeLabel(this, "ChancesGuarantee", QString(), {16, 32, 388, 18});
+    QFont bold = guaranteeLabel->font();
+    bold.setBold(true);
+    guaranteeLabel->setFont(bold);
+    ui::setTextColor(guaranteeLabel, ui::kNavy);
+    ui::makeLabel(this, "ChancesCaption",
+                  QStringLiteral("Szansa, że najlepsza kolumna systemu ma:"), {16, 58, 388, 18});
+    const QString captions[4] = {
+        QStringLiteral("13 trafień"), QStringLiteral("co najmniej 12 trafień"),
+        QStringLiteral("co najmniej 11 trafień"), QStringLiteral("co najmniej 10 trafień")};
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray caption = "ChancesCaption" + QByteArray::number(13 - i);
+        ui::makeLabel(this, caption.constData(), captions[i], {32, 78 + i * 18, 200, 18});
+        const QByteArray value = "ChancesValue" + QByteArray::number(13 - i);
+        chanceLabels[i] =
+            ui::makeLabel(this, value.constData(), QString(), {236, 78 + i * 18, 90, 18});
+        chanceLabels[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        chanceLabels[i]->setFont(bold);
+    }
+    chart = new THitChart(this);
+    chart->setObjectName(QStringLiteral("ChancesChart"));
+    chart->setGeometry(16, 160, 388, 168);
+    chart->setToolTip(QStringLiteral("Szansa każdej liczby trafień najlepszej kolumny"));
+    closeButton =
+        ui::makeButton(this, "ChancesClose", QStringLiteral("Zamknij"), {316, 340, 88, 28});
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ChancesDialog::showChances(const zuvo::cover::HitChances& chances, std::size_t columns,
+                                std::uint64_t combinations) {
+    systemLabel->setText(QStringLiteral("System: %1, możliwych kombinacji: %2")
+                             .arg(ui::columnsText(columns))
+                             .arg(combinations));
+    guaranteeLabel->setText(QStringLiteral("Gwarancja systemu: %1 trafień").arg(chances.guarantee));
+    for (int i = 0; i < 4; ++i) chanceLabels[i]->setText(percentText(chances.atLeast(13 - i)));
+    // Never fewer bars than 13 down to 10; more when the guarantee lies lower.
+    chart->setChances(chances.exactly, std::min(10, chances.guarantee));
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The guarantee panel of "Globalny" and "Preferencyjny": it stands where Stage 2 stands, shows
+// the structure of the forecast, lets the player choose the guarantee (and for "Preferencyjny"
+// the number of columns to pay for) and the time limit, and runs the search on worker threads.
+#include <QFrame>
+#include <QString>
+#include <array>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "model/cover/play.h"
+#include "model/forecast.h"
+#include "ui/guarantee_search.h"
+
+class Platform;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+class GuaranteePanel : public QFrame {
+    Q_OBJECT
+  public:
+    // What the panel built, for the generator screen's list.
+    struct Result {
+        std::vector<std::string> columns;
+        QString caption;
+    };
+
+    GuaranteePanel(Platform& platform, QWidget* parent);
+
+    // Shows the panel for this forecast (the window has checked it) and mode.
+    void open(const zuvo::Forecast& forecast, bool preferred);
+    // Ends a running search without taking its system (a new system, the farewell).
+    void cancel();
+    bool searching() const;
+    const Result& result() const { return result_; }
+
+    // The poll timer's handler: progress, the best found so far, and the end of the search.
+    void pollSearch();
+
+    // Controls, named for the tests and the accessibility tree.
+    QLabel* modeCaption = nullptr;
+    std::array<QLabel*, 4> structureLabels{};   // favourites, two-way, three-way, combinations
+    std::array<QRadioButton*, 4> guarantees{};  // 13, 12, 11, 10 hits
+    std::array<QLabel*, 4> knownSizes{};        // beside each guarantee
+    QLabel* budgetCaption = nullptr;
+    QLineEdit* budgetEdit = nullptr;  // "Preferencyjny" only
+    QLineEdit* secondsEdit = nullptr;
+    QProgressBar* progressBar = nullptr;
+    QLabel* statusLabel = nullptr;
+    QPushButton* computeButton = nullptr;  // "Oblicz"
+    QPushButton* stopButton = nullptr;     // "Przerwij"
+    QPushButton* backButton = nullptr;     // "Wstecz"
+    QTimer* pollTimer = nullptr;
+
+  signals:
+    void built();  // result() holds the system
+    void backRequested();
+
+  private:
+    void compute();
+    void interrupt();
+    void chooseGuarantee();
+    void finish(bool interrupted);
+    void setRunning(bool running);
+    int radius() const;
+
+    Platform& platform_;
+    QButtonGroup* group_ = nullptr;
+    zuvo::cover::Play play_;
+    bool preferred_ = false;
+    std::vector<double> chances_;
+    std::chrono::steady_clock::time_point started_;
+    std::chrono::milliseconds limit_{0};
+    GuaranteeSearch search_;
+    Result result_;
+};

@@ -1,0 +1,105 @@
+// Guaranteed systems in the window: the guarantee panel in place of Stage 2, its system in the
+// generator screen's list, and the hit chances of any system built here.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <optional>
+
+#include "model/cover/play.h"
+#include "model/cover/verify.h"
+#include "ui/TZuvoform.h"
+#include "ui/background_task.h"
+#include "ui/chances_dialog.h"
+#include "ui/colors.h"
+#include "ui/guarantee_panel.h"
+#include "ui/list_models.h"
+#include "ui/widget_utils.h"
+
+namespace cover = zuvo::cover;
+
+void TZuvoform::buildGuarantee() {
+    guarantee = new GuaranteePanel(platform, client);
+    chances = new ChancesDialog(this);
+    connect(guarantee, &GuaranteePanel::built, this, &TZuvoform::showGuaranteedSystem);
+    connect(guarantee, &GuaranteePanel::backRequested, this, &TZuvoform::guaranteeBack);
+}
+
+void TZuvoform::openGuaranteePanel() {
+    stage1.Panel1->hide();
+    guarantee->open(state.forecast, state.mode == zuvo::SystemMode::Preferred);
+}
+
+// As Stage 2's "Wstecz": Stage 1 is open again with the forecast as it was.
+void TZuvoform::guaranteeBack() {
+    guarantee->cancel();
+    guarantee->hide();
+    stage1.Panel1->show();
+    stage1.Button22->setEnabled(true);
+    for (QPushButton* button : stage1.positionButtons) button->setEnabled(true);
+    stage1.GroupBox1->show();
+}
+
+// The system enters the generator screen's list as a generated one does: the result check,
+// saving and printing take it unchanged. There is nothing to generate, so "Dalej" stays off.
+void TZuvoform::showGuaranteedSystem() {
+    GeneratorArea& g = gen;
+    state.systemList = guarantee->result().columns;
+    g.listModel->reload();
+    clearGeneratorStatus(g);
+    const int count = static_cast<int>(state.systemList.size());
+    g.Label35->setText(QString::number(count));
+    g.ProgressBar1->setMaximum(std::max(count, 1));
+    g.ProgressBar1->setValue(count);
+    g.Label105->hide();
+    guaranteeCaption->setText(guarantee->result().caption);
+    guaranteeCaption->show();
+    guarantee->hide();
+    g.GroupBox2->show();
+    g.Button20->setEnabled(false);
+    for (QPushButton* button : {g.Button19, g.Button33, g.Button24, g.Button23})
+        button->setEnabled(true);
+    g.Edit1->setEnabled(true);
+    state.listGenerated = true;
+    state.resultsUnsaved = true;
+    shell.Zapisz1->setEnabled(true);
+    updateChancesEntry();
+}
+
+void TZuvoform::updateChancesEntry() {
+    QAction* entry = shell.Szanse1;
+    if (entry == nullptr) return;
+    const bool built =
+        !state.systemList.empty() && state.listGenerated && !state.run.generatorRunning;
+    entry->setEnabled(built);
+    entry->setToolTip(state.listGenerated || state.systemList.empty()
+                          ? QString()
+                          : QStringLiteral("Plik systemu nie zawiera prognozy: szanse liczy się "
+                                           "dla systemu zbudowanego w programie."));
+}
+
+void TZuvoform::Szanse1Click() {
+    const cover::Play play = cover::playOf(state.forecast);
+    cover::System points;
+    points.reserve(state.systemList.size());
+    for (const std::string& column : state.systemList) {
+        const std::optional<cover::Point> point = play.point(column);
+        if (!point) {
+            platform.message(this, QStringLiteral("Kolumna \"%1\" gra wynik, którego prognoza z "
+                                                  "Etapu 1 nie przewiduje: szans nie da się "
+                                                  "policzyć.")
+                                       .arg(QString::fromLatin1(column.c_str())));
+            return;
+        }
+        points.push_back(*point);
+    }
+    cover::HitChances result;
+    if (!runWhileAnswering(this, QStringLiteral("Szanse trafień"),
+                           QStringLiteral("Liczę szanse trafień ..."),
+                           [&](std::stop_token) { result = cover::hitChances(play, points); }))
+        return;
+    chances->showChances(result, state.systemList.size(), play.space().size());
+    chances->open();
+}

@@ -1,0 +1,42 @@
+#include "ui/widgets/hit_chart.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "ui/colors.h"
+
+THitChart::THitChart(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void THitChart::setChances(const std::array<double, 14>& chance, int lowest) {
+    chance_ = chance;
+    lowest_ = std::clamp(lowest, 0, 13);
+    update();
+}
+
+void THitChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), ui::kWindow);
+    const int bars = 14 - lowest_;
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int textHeight = metrics.height();
+    const int top = textHeight + 4;
+    const int bottom = height() - textHeight - 4;
+    const int slot = width() / std::max(bars, 1);
+    const int barWidth = std::max(4, slot * 2 / 3);
+    painter.setPen(Qt::black);
+    painter.drawLine(2, bottom, width() - 2, bottom);
+    for (int i = 0; i < bars; ++i) {
+        const int hits = 13 - i;
+        const double share = std::clamp(chance_[static_cast<std::size_t>(hits)], 0.0, 1.0);
+        const int x = i * slot + (slot - barWidth) / 2;
+        const int barHeight = static_cast<int>(share * (bottom - top) + 0.5);
+        painter.fillRect(QRect(x, bottom - barHeight, barWidth, barHeight), ui::kTeal);
+        const QString percent = QString::number(share * 100, 'f', share >= 0.1 ? 1 : 2);
+        painter.drawText(QRect(i * slot, bottom - barHeight - textHeight - 2, slot, textHeight),
+                         Qt::AlignCenter, percent + QStringLiteral(" %"));
+        painter.drawText(QRect(i * slot, bottom + 2, slot, textHeight), Qt::AlignCenter,
+                         QString::number(hits));
+    }
+}
