@@ -1,5 +1,6 @@
-# The Debian package: `cpack -G DEB` in a Release build directory configured with
-# -DCMAKE_INSTALL_PREFIX=/usr makes zuvo_<version>_amd64.deb from what cmake/install.cmake lays out.
+# The Debian package: `cpack -G DEB` (or the `package` target) in a Release build directory makes
+# zuvo_<version>_amd64.deb from what cmake/install.cmake lays out, under /usr whatever
+# CMAKE_INSTALL_PREFIX says.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zuvo)
@@ -20,15 +21,21 @@ percentage forecast of each match, checks them against the real results, saves
 them to text files and prints them straight onto the paper coupon forms.
 The program's captions are Polish.")
 
-# Libraries the program is linked against come from dpkg-shlibdeps (dpkg-dev). What it only
-# loads at run time has to be named here:
-#  - qt6-wayland: the Wayland platform plugin (the X11 one is part of libqt6gui6);
-#  - gstreamer1.0-plugins-base: playbin, type finding, video and audio conversion, appsink, which
-#    Qt Multimedia's GStreamer backend (in libqt6multimedia6) builds its pipelines from;
-#  - gstreamer1.0-plugins-good: the AVI demuxer and JPEG decoder of the MJPEG videos, the WAV
-#    parser, and the PulseAudio and automatic sinks;
-#  - qt6-translations-l10n: Qt's Polish catalogues for its own dialogs and the help widgets;
-#  - libqt6sql6-sqlite: the SQLite driver the Qt Help collection and its search are read with;
+# Debian ships programs stripped.
+set(CPACK_STRIP_FILES ON)
+
+# Libraries the program is linked against come from dpkg-shlibdeps (dpkg-dev): the Qt libraries,
+# and with them libqt6gui6's X11 platform plugin, libqt6multimedia6's GStreamer backend plugin and
+# libqt6printsupport6's CUPS plugin. What the program only loads at run time is named here:
+#  - qt6-wayland: the Wayland platform plugin;
+#  - gstreamer1.0-plugins-base: decodebin, type finding, video conversion and scaling, and the
+#    audio conversion the player's pipeline is built from;
+#  - gstreamer1.0-plugins-good: the AVI demuxer and the JPEG decoder of the MJPEG videos, and the
+#    player's automatic audio sink (the WAV sound does not go through GStreamer: Qt reads it
+#    itself and plays it through PulseAudio);
+#  - qt6-translations-l10n: Qt's Polish catalogues for its dialogs and the help widgets;
+#  - libqt6sql6-sqlite: the SQLite driver Qt Help reads the help collection and its search index
+#    with;
 #  - fonts-dejavu-core: the font every caption asks for by name; the fixed-size window is laid
 #    out for its metrics.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
