@@ -12,12 +12,14 @@ log=$dir/check.log
 : >"$log"
 if [ "$(id -u)" -eq 0 ]; then SUDO=(); else SUDO=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
+# Waits for another apt run on this machine instead of failing on its lock.
+apt=(apt-get -q -o DPkg::Lock::Timeout=300)
 start=$SECONDS
 homes=()
 installed=0
 
 cleanup() {
-    if [ "$installed" = 1 ]; then "${SUDO[@]}" apt-get remove -y -q zuvo >>"$log" 2>&1 || true; fi
+    if [ "$installed" = 1 ]; then "${SUDO[@]}" "${apt[@]}" remove -y zuvo >>"$log" 2>&1 || true; fi
     if [ ${#homes[@]} -gt 0 ]; then rm -rf "${homes[@]}"; fi
 }
 trap cleanup EXIT
@@ -52,9 +54,9 @@ appstreamcli validate --no-net packaging/pl.dravik.zuvo.metainfo.xml >>"$log" 2>
 
 phase install
 # The package lists may be missing or stale when tools/deps.sh had nothing to install.
-if ! "${SUDO[@]}" apt-get install -y -q "$deb" >>"$log" 2>&1; then
-    "${SUDO[@]}" apt-get update -q >>"$log" 2>&1 || fail "apt-get update"
-    "${SUDO[@]}" apt-get install -y -q "$deb" >>"$log" 2>&1 || fail "apt-get install"
+if ! "${SUDO[@]}" "${apt[@]}" install -y "$deb" >>"$log" 2>&1; then
+    "${SUDO[@]}" "${apt[@]}" update >>"$log" 2>&1 || fail "apt-get update"
+    "${SUDO[@]}" "${apt[@]}" install -y "$deb" >>"$log" 2>&1 || fail "apt-get install"
 fi
 installed=1
 
@@ -96,16 +98,17 @@ done
 phase reinstall
 # A calibration the player saved survives installing the package again and the next start.
 echo 4321 >"$data/PrnAx1.txt"
-"${SUDO[@]}" apt-get install -y -q --reinstall "$deb" >>"$log" 2>&1 || fail "second install"
+"${SUDO[@]}" "${apt[@]}" install -y --reinstall "$deb" >>"$log" 2>&1 || fail "second install"
 run_for_a_while "$home"
 [ "$(cat "$data/PrnAx1.txt")" = 4321 ] || fail "second install lost the saved calibration"
 
 phase remove
-"${SUDO[@]}" apt-get remove -y -q zuvo >>"$log" 2>&1 || fail "apt-get remove"
+"${SUDO[@]}" "${apt[@]}" remove -y zuvo >>"$log" 2>&1 || fail "apt-get remove"
 installed=0
-[ "$(cat "$data/PrnAx1.txt")" = 4321 ] && [ -f "$data/Lab.bmp" ] ||
+if [ "$(cat "$data/PrnAx1.txt")" != 4321 ] || [ ! -f "$data/Lab.bmp" ]; then
     fail "apt-get remove touched the data folder"
+fi
 
-phase done
+phase finished
 echo "package check: PASS ($(basename "$deb") installed, started, reinstalled, removed;" \
     "$((SECONDS - start)) s)"
