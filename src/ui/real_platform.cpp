@@ -39,8 +39,10 @@ QString unplayableText(const QString& file, const QString& reason) {
 
 // Qt 6.4's GStreamer player uses its decoder bins without checking that GStreamer could make
 // them, so it crashes where gstreamer1.0-plugins-base is missing: ask GStreamer first. Empty when
-// the bins are there, else what is missing.
+// the bins are there (or another media backend was chosen), else what is missing.
 QString missingGStreamerDecoder() {
+    const QString backend = qEnvironmentVariable("QT_MEDIA_BACKEND");  // Qt 6.4: GStreamer if unset
+    if (!backend.isEmpty() && backend != QLatin1String("gstreamer")) return {};
     QLibrary gst(QStringLiteral("gstreamer-1.0"), 0);
     const auto initCheck =
         reinterpret_cast<int (*)(int*, char***, void**)>(gst.resolve("gst_init_check"));
