@@ -1,7 +1,7 @@
 # Installation: the program under lib/zuvo, the files it reads under share/zuvo, and a launcher
 # in bin that starts it in the user's data folder (seeded from share/zuvo), with a desktop entry
-# and an icon. The runtime folder must be built first (targets zuvo_runtime and zuvo_help, both
-# part of the default build).
+# and an icon, and the AppStream metainfo that software centres read. The runtime folder must be
+# built first (targets zuvo_runtime and zuvo_help, both part of the default build).
 
 install(TARGETS zuvo RUNTIME DESTINATION lib/zuvo)
 
@@ -12,5 +12,9 @@ install(DIRECTORY ${ZUVO_RUNTIME_DIR}/ DESTINATION share/zuvo
     PATTERN ".*" EXCLUDE)
 
 install(PROGRAMS ${CMAKE_SOURCE_DIR}/packaging/zuvo DESTINATION bin)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/zuvo.desktop DESTINATION share/applications)
+# AppStream wants the desktop entry named after the component's reverse-DNS id; the command
+# stays `zuvo`.
+set(ZUVO_APP_ID pl.dravik.zuvo)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/${ZUVO_APP_ID}.desktop DESTINATION share/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/${ZUVO_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/icons/zuvo.png DESTINATION share/icons/hicolor/128x128/apps)

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     fonts-dejavu-core
+    dpkg-dev desktop-file-utils appstream
 )
 if [ "${1:-}" = "--with-screen" ]; then
     packages+=(xvfb xauth imagemagick)

@@ -15,6 +15,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QTreeView>
 #include <QUrl>
 #include <QVideoWidget>
@@ -27,6 +28,40 @@ const QString kTitle = QStringLiteral("Zuvo 2001");
 
 QString missingFileText(const QString& file) {
     return QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(QDir::toNativeSeparators(file));
+}
+
+QString unplayableText(const QString& file, const QString& reason) {
+    QString text =
+        QStringLiteral("Nie można odtworzyć pliku \"%1\".").arg(QDir::toNativeSeparators(file));
+    if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;
+    return text;
+}
+
+// Qt 6.4's GStreamer player uses its decoder bins without checking that GStreamer could make
+// them, so it crashes where gstreamer1.0-plugins-base is missing: ask GStreamer first. Empty when
+// the bins are there (or another media backend was chosen), else what is missing.
+QString missingGStreamerDecoder() {
+    const QString backend = qEnvironmentVariable("QT_MEDIA_BACKEND");  // Qt 6.4: GStreamer if unset
+    if (!backend.isEmpty() && backend != QLatin1String("gstreamer")) return {};
+    QLibrary gst(QStringLiteral("gstreamer-1.0"), 0);
+    const auto initCheck =
+        reinterpret_cast<int (*)(int*, char***, void**)>(gst.resolve("gst_init_check"));
+    const auto findFactory =
+        reinterpret_cast<void* (*)(const char*)>(gst.resolve("gst_element_factory_find"));
+    const auto unref = reinterpret_cast<void (*)(void*)>(gst.resolve("gst_object_unref"));
+    if (initCheck == nullptr || findFactory == nullptr || unref == nullptr ||
+        initCheck(nullptr, nullptr, nullptr) == 0)
+        return QStringLiteral("Brak biblioteki GStreamer (pakiet libgstreamer1.0-0).");
+    for (const char* element : {"decodebin", "uridecodebin"}) {
+        void* factory = findFactory(element);
+        if (factory == nullptr)
+            return QStringLiteral(
+                       "Brak składnika GStreamer \"%1\" (pakiet "
+                       "gstreamer1.0-plugins-base).")
+                .arg(QLatin1String(element));
+        unref(factory);
+    }
+    return {};
 }
 
 const QString kRefusedText = QStringLiteral("Drukarka odmówiła przyjęcia zadania wydruku.");
@@ -142,9 +177,31 @@ bool RealPlatform::playVideo(QWidget* surface, const QString& file, const QRect&
         return false;
     }
     if (!player_) {
+        const QString missing = missingGStreamerDecoder();
+        if (!missing.isEmpty()) {
+            error = unplayableText(file, missing);
+            return false;
+        }
         player_ = std::make_unique<QMediaPlayer>();
         audio_ = std::make_unique<QAudioOutput>();
         player_->setAudioOutput(audio_.get());
+        // A file GStreamer cannot play (a plugin missing, a damaged file) fails only after this
+        // call has returned, and the stalled pipeline adds errors of its own: one message per
+        // start, shown once the player's signal has returned.
+        auto reported = std::make_shared<bool>(false);
+        QObject::connect(player_.get(), &QMediaPlayer::sourceChanged, player_.get(),
+                         [reported] { *reported = false; });
+        QObject::connect(player_.get(), &QMediaPlayer::errorOccurred, player_.get(),
+                         [this, reported](QMediaPlayer::Error, const QString& reason) {
+                             if (*reported) return;
+                             *reported = true;
+                             if (video_) video_->hide();
+                             const QString text =
+                                 unplayableText(player_->source().toLocalFile(), reason);
+                             QTimer::singleShot(0, player_.get(), [this, text] {
+                                 message(video_ ? video_->window() : nullptr, text);
+                             });
+                         });
     }
     player_->stop();
     if (!video_ || video_->parentWidget() != surface) {
@@ -155,6 +212,8 @@ bool RealPlatform::playVideo(QWidget* surface, const QString& file, const QRect&
     }
     video_->setGeometry(area);
     video_->show();
+    // A fresh load each time, so that a file that failed before is reported again.
+    player_->setSource(QUrl());
     player_->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
     player_->play();
     return true;
