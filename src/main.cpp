@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
     // launcher seeds, ~/.local/share/zuvo; the title stays "Zuvo 2001".
     QApplication::setApplicationName(QStringLiteral("zuvo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zuvo 2001"));
+    // Wayland matches the window to its menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pl.dravik.zuvo"));
 
     // Qt's own dialogs (file dialogs above all) speak Polish like the rest of the program.
     const QLocale polish(QLocale::Polish, QLocale::Poland);
