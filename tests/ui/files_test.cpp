@@ -131,6 +131,9 @@ TEST_F(FilesTest, OpeningShowsTheResultScreen) {
     EXPECT_FALSE(window->Timer5->isActive());
     EXPECT_TRUE(window->shell.Wyjcie1->isEnabled());
     EXPECT_FALSE(window->shell.Zapisz1->isEnabled());
+    // A file holds no forecast to weigh its columns by; the entry says so.
+    EXPECT_FALSE(window->shell.Szanse1->isEnabled());
+    EXPECT_FALSE(window->shell.Szanse1->toolTip().isEmpty());
 }
 
 TEST_F(FilesTest, AFileThatCannotBeReadKeepsTheListAndTheScreen) {
