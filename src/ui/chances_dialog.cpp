@@ -11,7 +11,7 @@
 namespace {
 
 QString percentText(double share) {
-    return QString::number(share * 100, 'f', 2) + QStringLiteral(" %");
+    return ui::percentText(share, 2) + QStringLiteral(" %");
 }
 
 }  // namespace

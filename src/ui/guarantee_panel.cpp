@@ -246,7 +246,7 @@ void GuaranteePanel::pollSearch() {
     if (progress.found) {
         statusLabel->setText(
             preferred_ ? QStringLiteral("Najlepsza dotąd szansa: %1 % (%2)")
-                             .arg(QString::number(progress.chance * 100, 'f', 1),
+                             .arg(ui::percentText(progress.chance, 1),
                                   columnsText(progress.size))
                        : QStringLiteral("Najmniejszy dotąd: %1").arg(columnsText(progress.size)));
     }
@@ -294,7 +294,7 @@ void GuaranteePanel::finish(bool interrupted) {
             const double chance = search_.progress().chance;
             result_.caption += QStringLiteral(" Gwarancja %1 trafień z szansą %2 %.")
                                    .arg(hits)
-                                   .arg(QString::number(chance * 100, 'f', 1));
+                                   .arg(ui::percentText(chance, 1));
         }
     }
     statusLabel->setText(QStringLiteral("Gotowe: ") + size + QLatin1Char('.'));

@@ -1,6 +1,8 @@
 #include "ui/widget_utils.h"
 
 #include <QFont>
+#include <algorithm>
+#include <cmath>
 
 #include <QFrame>
 #include <QLabel>
@@ -16,6 +18,12 @@ QString columnsText(unsigned long long count) {
     if (ones >= 2 && ones <= 4 && (tens < 12 || tens > 14))
         return QStringLiteral("%1 kolumny").arg(count);
     return QStringLiteral("%1 kolumn").arg(count);
+}
+
+QString percentText(double share, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    const double percent = share >= 1.0 ? 100.0 : std::floor(share * 100.0 * scale) / scale;
+    return QString::number(std::max(percent, 0.0), 'f', decimals);
 }
 
 QFont applicationFont() {

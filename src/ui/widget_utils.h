@@ -24,6 +24,10 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry, in
 // "1 kolumna", "3 kolumny", "12 kolumn", "22 kolumny": Polish counts its nouns.
 QString columnsText(unsigned long long count);
 
+// A chance as a percentage with `decimals` places, "83.8": cut, not rounded, so that a chance
+// short of certainty never reads as 100.
+QString percentText(double share, int decimals);
+
 // The font every control starts from; the screens are laid out for it.
 QFont applicationFont();
 

@@ -14,6 +14,7 @@
 #include "model/cover/verify.h"
 #include "ui/chances_dialog.h"
 #include "ui/guarantee_panel.h"
+#include "ui/widget_utils.h"
 #include "ui/window_fixture.h"
 
 namespace cover = zuvo::cover;
@@ -113,7 +114,7 @@ TEST_F(GuaranteedTest, PreferredStaysWithinItsBudgetAndStatesItsChance) {
     EXPECT_LT(chance, 1.0);
     EXPECT_TRUE(window->guaranteeCaption->text().endsWith(
         QString::fromUtf8(" Gwarancja 12 trafień z szansą %1 %.")
-            .arg(QString::number(chance * 100, 'f', 1))))
+            .arg(ui::percentText(chance, 1))))
         << window->guaranteeCaption->text().toStdString();
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ui/colors.h"
+#include "ui/widget_utils.h"
 
 THitChart::THitChart(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -33,7 +34,7 @@ void THitChart::paintEvent(QPaintEvent*) {
         const int x = i * slot + (slot - barWidth) / 2;
         const int barHeight = static_cast<int>(share * (bottom - top) + 0.5);
         painter.fillRect(QRect(x, bottom - barHeight, barWidth, barHeight), ui::kTeal);
-        const QString percent = QString::number(share * 100, 'f', share >= 0.1 ? 1 : 2);
+        const QString percent = ui::percentText(share, share >= 0.1 ? 1 : 2);
         painter.drawText(QRect(i * slot, bottom - barHeight - textHeight - 2, slot, textHeight),
                          Qt::AlignCenter, percent + QStringLiteral(" %"));
         painter.drawText(QRect(i * slot, bottom + 2, slot, textHeight), Qt::AlignCenter,
