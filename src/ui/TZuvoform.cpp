@@ -30,7 +30,9 @@ TZuvoform::TZuvoform(Platform& platformServices, QWidget* parent)
     FormCreate();
 }
 
-TZuvoform::~TZuvoform() = default;
+TZuvoform::~TZuvoform() {
+    delete stage1.positionFilter;
+}
 
 void TZuvoform::createTimers() {
     auto make = [this](QTimer*& timer, const char* name, int interval,

@@ -246,8 +246,7 @@ void GuaranteePanel::pollSearch() {
     if (progress.found) {
         statusLabel->setText(
             preferred_ ? QStringLiteral("Najlepsza dotąd szansa: %1 % (%2)")
-                             .arg(ui::percentText(progress.chance, 1),
-                                  columnsText(progress.size))
+                             .arg(ui::percentText(progress.chance, 1), columnsText(progress.size))
                        : QStringLiteral("Najmniejszy dotąd: %1").arg(columnsText(progress.size)));
     }
     if (!progress.running) finish(false);

@@ -221,7 +221,7 @@ void TZuvoform::buildStage1() {
         header->setFont(headingFont);
     }
 
-    new PositionFocusFilter(*this);
+    s.positionFilter = new PositionFocusFilter(*this);
     for (int k = 1; k <= zuvo::kPositionCount; ++k) {
         const int top = kRowTop + (k - 1) * kRowStep;
         const QByteArray buttonName = "Button" + QByteArray::number(k);

@@ -3,6 +3,7 @@
 #include <array>
 
 class QGroupBox;
+class QObject;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -22,4 +23,7 @@ struct Stage1Area {
     TNeedleGauge* Gauge2 = nullptr;   // outcome 0
     TNeedleGauge* Gauge3 = nullptr;   // outcome 2
     QPushButton* Button22 = nullptr;  // Stage-1 "Dalej"
+    // Watches the whole application for the player's selecting acts; it must go before the
+    // window starts to come apart, or it would see the focus events of the window's closing.
+    QObject* positionFilter = nullptr;
 };

@@ -32,8 +32,9 @@ class GuaranteedTest : public WindowTest {
     void enterStructure(int three, int two) {
         ForecastEntry entry{};
         for (int k = 0; k < 13; ++k)
-            entry[k] = k < three ? PositionEntry{34, 33}
-                                 : k < three + two ? PositionEntry{50, 50} : PositionEntry{100, 0};
+            entry[k] = k < three         ? PositionEntry{34, 33}
+                       : k < three + two ? PositionEntry{50, 50}
+                                         : PositionEntry{100, 0};
         enterForecast(entry);
         clickButton(window->stage1.Button22);
         ASSERT_TRUE(panel().isVisible());
@@ -113,8 +114,7 @@ TEST_F(GuaranteedTest, PreferredStaysWithinItsBudgetAndStatesItsChance) {
     EXPECT_GT(chance, 0.0);
     EXPECT_LT(chance, 1.0);
     EXPECT_TRUE(window->guaranteeCaption->text().endsWith(
-        QString::fromUtf8(" Gwarancja 12 trafień z szansą %1 %.")
-            .arg(ui::percentText(chance, 1))))
+        QString::fromUtf8(" Gwarancja 12 trafień z szansą %1 %.").arg(ui::percentText(chance, 1))))
         << window->guaranteeCaption->text().toStdString();
 }
 
@@ -169,4 +169,17 @@ TEST_F(GuaranteedTest, ChancesOfASmallSystemWorkedByHand) {
     EXPECT_EQ(dialog.chanceLabels[1]->text(), QStringLiteral("67.00 %"));
     EXPECT_EQ(dialog.chanceLabels[2]->text(), QStringLiteral("100.00 %"));
     EXPECT_EQ(dialog.chanceLabels[3]->text(), QStringLiteral("100.00 %"));
+}
+
+TEST_F(GuaranteedTest, ClosingTheWindowEndsARunningSearchAtOnce) {
+    window->shell.Globalny1->trigger();
+    enterStructure(9, 0);
+    panel().secondsEdit->setText(QStringLiteral("600"));
+    clickButton(panel().computeButton);
+    QTest::qWait(100);
+    ASSERT_TRUE(panel().searching());
+    QElapsedTimer clock;
+    clock.start();
+    window.reset();
+    EXPECT_LT(clock.elapsed(), 1000);
 }
