@@ -10,6 +10,7 @@
 class BenchPlatform : public Platform {
   public:
     QString openAnswer;
+    QString saveAnswer;
     int messageCount = 0;
     QString lastMessage;
 
@@ -23,7 +24,7 @@ class BenchPlatform : public Platform {
         return false;
     }
     QString openFileName(QWidget*, const QString&, const QString&) override { return openAnswer; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return saveAnswer; }
     bool printPage(const std::function<void(QPainter&)>&, QString& error) override {
         error = QStringLiteral("no printer");
         return false;

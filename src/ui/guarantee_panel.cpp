@@ -16,6 +16,7 @@
 
 #include "model/cover/known.h"
 #include "model/structure.h"
+#include "ui/background_task.h"
 #include "ui/colors.h"
 #include "ui/platform.h"
 #include "ui/widget_utils.h"
@@ -37,17 +38,21 @@ long long readNumber(const QString& text, long long low, long long high) {
     return ok && value >= low && value <= high ? value : -1;
 }
 
-// Position 1 first, outcomes in the order 1, 0, 2: the order a player reads a list in.
+// Position 1 first, outcomes in the order 1, 0, 2: the order a player reads a list in. Each
+// column has its own place among the 3^13 possible ones, so the order needs no comparisons.
 std::vector<std::string> sortedColumns(const cover::Play& play, const cover::System& system) {
+    constexpr std::uint32_t kAllColumns = 1594323;
+    std::vector<std::uint32_t> placed(kAllColumns, 0);  // point + 1 at the column's place
+    for (cover::Point p : system) {
+        const std::string column = play.column(p);
+        std::uint32_t place = 0;
+        for (char c : column) place = place * 3 + (c == '1' ? 0 : c == '0' ? 1 : 2);
+        placed[place] = p + 1;
+    }
     std::vector<std::string> columns;
     columns.reserve(system.size());
-    for (cover::Point p : system) columns.push_back(play.column(p));
-    const auto rank = [](char c) { return c == '1' ? 0 : c == '0' ? 1 : 2; };
-    std::sort(columns.begin(), columns.end(), [&](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [&](char x, char y) { return rank(x) < rank(y); });
-    });
-    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    for (std::uint32_t entry : placed)
+        if (entry != 0) columns.push_back(play.column(entry - 1));
     return columns;
 }
 
@@ -258,6 +263,7 @@ void GuaranteePanel::interrupt() {
 }
 
 void GuaranteePanel::cancel() {
+    ++generation_;
     search_.stop();
     pollTimer->stop();
     setRunning(false);
@@ -265,9 +271,10 @@ void GuaranteePanel::cancel() {
 
 void GuaranteePanel::finish(bool interrupted) {
     pollTimer->stop();
-    setRunning(false);
+    stopButton->setEnabled(false);
     const cover::System best = search_.best();
     if (best.empty()) {
+        setRunning(false);
         statusLabel->setText(interrupted
                                  ? QStringLiteral("Przerwano, zanim znalazł się "
                                                   "jakikolwiek system: nic się nie zmieniło.")
@@ -277,7 +284,16 @@ void GuaranteePanel::finish(bool interrupted) {
     progressBar->setValue(kProgressSteps);
     const cover::Space space = play_.space();
     const int hits = 13 - radius();
-    result_.columns = sortedColumns(play_, best);
+    // A system of up to 1,594,323 columns: put in order on a worker thread.
+    // The window keeps answering meanwhile: a new system may come first and leave this one.
+    const std::uint64_t generation = generation_;
+    std::vector<std::string> columns;
+    runWhileAnswering(
+        this, QStringLiteral("System gwarancyjny"), QStringLiteral("Układam kolumny systemu ..."),
+        [&columns, &best, play = play_](std::stop_token) { columns = sortedColumns(play, best); });
+    if (generation != generation_) return;
+    result_.columns = std::move(columns);
+    setRunning(false);
     const QString size = columnsText(result_.columns.size());
     if (radius() == 0 && !preferred_) {
         result_.caption =

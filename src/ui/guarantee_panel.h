@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/cover/play.h"
@@ -39,6 +40,8 @@ class GuaranteePanel : public QFrame {
     void cancel();
     bool searching() const;
     const Result& result() const { return result_; }
+    // Hands the columns over without a copy; the caption stays.
+    std::vector<std::string> takeColumns() { return std::move(result_.columns); }
 
     // The poll timer's handler: progress, the best found so far, and the end of the search.
     void pollSearch();
@@ -78,5 +81,6 @@ class GuaranteePanel : public QFrame {
     std::chrono::steady_clock::time_point started_;
     std::chrono::milliseconds limit_{0};
     GuaranteeSearch search_;
+    std::uint64_t generation_ = 0;  // counts the cancels, which make a finishing search void
     Result result_;
 };

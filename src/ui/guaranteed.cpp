@@ -46,7 +46,7 @@ void TZuvoform::guaranteeBack() {
 // saving and printing take it unchanged. There is nothing to generate, so "Dalej" stays off.
 void TZuvoform::showGuaranteedSystem() {
     GeneratorArea& g = gen;
-    state.systemList = guarantee->result().columns;
+    state.systemList = guarantee->takeColumns();
     g.listModel->reload();
     clearGeneratorStatus(g);
     const int count = static_cast<int>(state.systemList.size());
