@@ -82,24 +82,32 @@ void TZuvoform::updateChancesEntry() {
 
 void TZuvoform::Szanse1Click() {
     const cover::Play play = cover::playOf(state.forecast);
-    cover::System points;
-    points.reserve(state.systemList.size());
-    for (const std::string& column : state.systemList) {
-        const std::optional<cover::Point> point = play.point(column);
-        if (!point) {
-            platform.message(this, QStringLiteral("Kolumna \"%1\" gra wynik, którego prognoza z "
-                                                  "Etapu 1 nie przewiduje: szans nie da się "
-                                                  "policzyć.")
-                                       .arg(QString::fromLatin1(column.c_str())));
-            return;
-        }
-        points.push_back(*point);
-    }
+    // Up to 1,594,323 columns and as many combinations: worked out on a worker thread.
+    const std::string* foreign = nullptr;
     cover::HitChances result;
-    if (!runWhileAnswering(this, QStringLiteral("Szanse trafień"),
-                           QStringLiteral("Liczę szanse trafień ..."),
-                           [&](std::stop_token) { result = cover::hitChances(play, points); }))
+    const bool done =
+        runWhileAnswering(this, QStringLiteral("Szanse trafień"),
+                          QStringLiteral("Liczę szanse trafień ..."), [&](std::stop_token stop) {
+                              cover::System points;
+                              points.reserve(state.systemList.size());
+                              for (const std::string& column : state.systemList) {
+                                  const std::optional<cover::Point> point = play.point(column);
+                                  if (!point) {
+                                      foreign = &column;
+                                      return;
+                                  }
+                                  points.push_back(*point);
+                              }
+                              if (!stop.stop_requested()) result = cover::hitChances(play, points);
+                          });
+    if (!done) return;
+    if (foreign != nullptr) {
+        platform.message(this,
+                         QStringLiteral("Kolumna \"%1\" gra wynik, którego prognoza z Etapu 1 "
+                                        "nie przewiduje: szans nie da się policzyć.")
+                             .arg(QString::fromLatin1(foreign->c_str())));
         return;
+    }
     chances->showChances(result, state.systemList.size(), play.space().size());
     chances->open();
 }
