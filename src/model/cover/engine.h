@@ -144,7 +144,12 @@ class Engine {
           n_(balls.points()),
           unit_(weight.empty()),
           rng_(seed),
-          weight_(std::move(weight)) {}
+          weight_(std::move(weight)) {
+        // A change costs up to a ball's size squared; `expired()` is asked about every million
+        // of those steps, and at least every 64 changes.
+        const std::uint64_t ball = balls.ballSize();
+        checkEvery_ = std::clamp<std::uint64_t>((std::uint64_t{1} << 20) / (ball * ball), 1, 64);
+    }
 
     // Sets everything up, all points uncovered, which must come before anything else. The big
     // arrays are filled a slice at a time so that `expired()` can cut it short (then false).
@@ -183,18 +188,15 @@ class Engine {
     template <class Expired>
     bool addAll(const std::vector<Point>& points, Expired&& expired) {
         for (std::size_t i = 0; i < points.size(); ++i) {
-            if ((i & 0xFF) == 0 && expired()) return false;
+            if (i % checkEvery_ == 0 && expired()) return false;
             if (!centers_.contains(points[i])) add(points[i]);
         }
         return true;
     }
 
     std::size_t size() const { return centers_.size(); }
-    bool complete() const { return uncovered_.empty(); }
     const std::vector<Point>& centers() const { return centers_.items(); }
     std::int64_t coveredBase() const { return totalBase_ - uncoveredBase_; }
-    std::int64_t totalBase() const { return totalBase_; }
-    Rng& rng() { return rng_; }
 
     void add(Point v) {
         centers_.insert(v);
@@ -230,20 +232,26 @@ class Engine {
         });
     }
 
-    // Adds, for a random uncovered point, the best centre covering it, until all are covered.
-    void completeGreedily() {
-        while (!uncovered_.empty()) add(bestAdd(pickUncovered(), kNone));
+    // Adds, for a random uncovered point, the best centre covering it, until all are covered;
+    // false when `expired()` cut it short.
+    template <class Expired>
+    bool completeGreedily(Expired&& expired) {
+        for (std::uint64_t i = 1; !uncovered_.empty(); ++i) {
+            if (i % checkEvery_ == 0 && expired()) return false;
+            add(bestAdd(pickUncovered(), kNone));
+        }
+        return true;
     }
 
     // Drops the centres that lose the least weight, one at a time, down to `k`; false when
-    // `expired()` (asked every few hundred drops) cut it short.
+    // `expired()` cut it short.
     template <class Expired>
     bool pruneTo(std::size_t k, Expired&& expired) {
         using Entry = std::pair<std::int64_t, Point>;
         std::priority_queue<Entry, std::vector<Entry>, std::greater<>> heap;
         for (Point c : centers_.items()) heap.emplace(loss_[c], c);
         for (std::uint32_t i = 0; centers_.size() > k && !heap.empty(); ++i) {
-            if ((i & 0xFF) == 0 && expired()) return false;
+            if (i % checkEvery_ == 0 && expired()) return false;
             const auto [l, c] = heap.top();
             heap.pop();
             if (!centers_.contains(c)) continue;
@@ -258,10 +266,10 @@ class Engine {
 
     // Global mode: exchanges at a fixed size; each time everything is covered, `covered(size)` is
     // told and the cheapest centre goes. Ends at `floor` centres, after `idleLimit` exchanges
-    // without a smaller complete cover, or when `expired()` (asked every 64 exchanges) is true.
+    // without a smaller complete cover, or when `expired()` is true.
     template <class Covered, class Expired>
     void shrink(std::size_t floor, std::uint64_t idleLimit, Covered&& covered, Expired&& expired) {
-        completeGreedily();
+        if (!completeGreedily(expired)) return;
         std::uint64_t idle = 0;
         for (std::uint64_t step = 1;; ++step) {
             if (uncovered_.empty()) {
@@ -272,13 +280,13 @@ class Engine {
                 continue;
             }
             if (++idle > idleLimit) return;
-            if ((step & 63) == 0 && expired()) return;
+            if (step % checkEvery_ == 0 && expired()) return;
             exchange();
         }
     }
 
     // Preferred mode: annealed exchanges at a fixed size, each judged by its exact change of the
-    // covered weight. `progress()` (asked every 64 exchanges, with `expired()`) runs from 0 to 1
+    // covered weight. `progress()` (asked along with `expired()`) runs from 0 to 1
     // and cools the temperature from `hot` to `cold`, both relative to a centre's mean loss;
     // `better()` is told each time the covered weight beats the best so far.
     template <class Better, class Progress, class Expired>
@@ -291,7 +299,7 @@ class Engine {
             std::max(1.0, static_cast<double>(totalLoss) / static_cast<double>(centers_.size()));
         double temperature = hot * mean;
         for (std::uint64_t step = 1; !uncovered_.empty(); ++step) {
-            if ((step & 63) == 0) {
+            if (step % checkEvery_ == 0) {
                 if (expired()) return;
                 const double t = std::clamp(progress(), 0.0, 1.0);
                 temperature = mean * hot * std::pow(cold / hot, t);
@@ -420,7 +428,7 @@ class Engine {
     std::vector<std::int64_t> weight_;
     std::vector<std::int64_t> addScore_;  // uncovered weight in each point's ball
     std::vector<std::int64_t> loss_;      // per centre: the weight only it covers
-    std::vector<std::uint16_t> count_;    // centres covering each point
+    std::vector<std::uint32_t> count_;    // centres covering each point
     std::vector<Point> coverSum_;         // their sum, which is the centre itself when alone
     IndexedSet centers_;
     IndexedSet uncovered_;
@@ -430,6 +438,7 @@ class Engine {
     std::int64_t raisedTotal_ = 0;
     std::int64_t forgetAt_ = 0;
     Point lastAdded_ = kNone;
+    std::uint64_t checkEvery_ = 64;
 };
 
 }  // namespace zuvo::cover::detail

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <numeric>
@@ -220,29 +219,9 @@ class GlobalSearch {
         const std::size_t floor = static_cast<std::size_t>(
             std::max<std::uint64_t>(1, (floor_ + plan.multiple - 1) / plan.multiple));
         std::vector<std::uint8_t> chosen(g.size());
-#ifdef ZUVO_COVER_TRACE
-        std::size_t reached = ~std::size_t{0};
-        const auto t0 = Clock::now();
-        struct Trace {
-            std::size_t& r;
-            const Plan& p;
-            Clock::time_point t0;
-            std::uint64_t idle;
-            ~Trace() {
-                std::fprintf(stderr,
-                             "plan %d %d G %u mult %lu idle %lu: |S| %zu size %lu (%.3f s)\n",
-                             p.group.three, p.group.two, p.group.size(), (unsigned long)p.multiple,
-                             (unsigned long)idle, r, (unsigned long)(r * p.multiple),
-                             std::chrono::duration<double>(Clock::now() - t0).count());
-            }
-        } trace{reached, plan, t0, idle};
-#endif
         engine.shrink(
             floor, idle,
             [&](std::size_t size) {
-#ifdef ZUVO_COVER_TRACE
-                reached = size;
-#endif
                 plan.reached = std::min<std::uint64_t>(plan.reached, size * plan.multiple);
                 if (size * plan.multiple >= best_.size()) return;
                 std::fill(chosen.begin(), chosen.end(), 0);
