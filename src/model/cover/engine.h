@@ -197,6 +197,9 @@ class Engine {
     std::size_t size() const { return centers_.size(); }
     const std::vector<Point>& centers() const { return centers_.items(); }
     std::int64_t coveredBase() const { return totalBase_ - uncoveredBase_; }
+    // The weight only centre `c` covers, and the uncovered weight in the ball of `v`.
+    std::int64_t lossOf(Point c) const { return loss_[c]; }
+    std::int64_t gainOf(Point v) const { return addScore_[v]; }
 
     void add(Point v) {
         centers_.insert(v);

@@ -61,6 +61,8 @@ struct Plan {
     bool direct = false;         // the syndromes are the points themselves
     int tries = 0;
     double spent = 0;  // seconds
+    Matrix matrix;     // the matrix of the smallest cover so far
+    std::size_t matrixSize = ~std::size_t{0};
 };
 
 constexpr std::uint64_t kNotYet = ~std::uint64_t{0};
@@ -132,50 +134,57 @@ class GlobalSearch {
                 const std::uint64_t reach = std::min<std::uint64_t>(size, ball);
                 if (size * reach > kMaxListed) continue;
                 const std::uint64_t multiple = n / size;
-                plans.push_back(
-                    {g, multiple, (size + reach - 1) / reach * multiple, kNotYet, multiple == 1});
+                Plan plan;
+                plan.group = g;
+                plan.multiple = multiple;
+                plan.lower = (size + reach - 1) / reach * multiple;
+                plan.reached = kNotYet;
+                plan.direct = multiple == 1;
+                plans.push_back(std::move(plan));
             }
         std::sort(plans.begin(), plans.end(),
                   [](const Plan& x, const Plan& y) { return x.group.size() < y.group.size(); });
         return plans;
     }
 
-    const Group& group(const Space& g) {
+    // A syndrome group with the columns a matrix may use: nonzero three-way columns whose lowest
+    // nonzero digit is 1 (the other nonzero multiple adds no new steps), and nonzero two-way ones.
+    struct Syndromes {
+        explicit Syndromes(const Space& g) : group(g) {
+            const Point threeSize = Space{g.three, 0}.size();
+            for (Point t = 1; t < threeSize; ++t) {
+                int lowest = 0;
+                for (int c = 0; c < g.three && lowest == 0; ++c) lowest = g.digit(t, c);
+                if (lowest == 1) three.push_back(t);
+            }
+            for (Point u = 1; u < Space{0, g.two}.size(); ++u) two.push_back(u * threeSize);
+        }
+        Group group;
+        std::vector<Point> three;
+        std::vector<Point> two;
+    };
+
+    Syndromes& syndromes(const Space& g) {
         const auto key = std::make_pair(g.three, g.two);
         auto it = groups_.find(key);
-        if (it == groups_.end()) it = groups_.emplace(key, std::make_unique<Group>(g)).first;
+        if (it == groups_.end()) it = groups_.emplace(key, std::make_unique<Syndromes>(g)).first;
         return *it->second;
     }
 
-    // Random columns: distinct up to a multiple while there are enough, and of full rank.
-    bool randomMatrix(const Group& g, Matrix& h, std::vector<Point>& step) {
+    // Random columns: distinct while there are enough, and of full rank. Of a few such matrices
+    // the one whose step ball holds the most distinct syndromes: coinciding sums of steps waste
+    // covering, and such matrices rarely give small systems.
+    bool randomMatrix(Syndromes& syn, Matrix& h, std::vector<Point>& step) {
+        const Group& g = syn.group;
         const Space& gs = g.space();
-        if (gs.three == space_.three && gs.two == space_.two) {
-            h = identity(space_);
-            step = stepBall(g, h, radius_);
-            return true;
-        }
-        // The candidates: nonzero three-way columns whose lowest nonzero digit is 1, and nonzero
-        // two-way columns.
-        std::vector<Point> three, two;
-        const Point threeSize = Space{gs.three, 0}.size();
-        for (Point t = 1; t < threeSize; ++t) {
-            int lowest = 0;
-            for (int c = 0; c < gs.three && lowest == 0; ++c) lowest = gs.digit(t, c);
-            if (lowest == 1) three.push_back(t);
-        }
-        for (Point u = 1; u < Space{0, gs.two}.size(); ++u) two.push_back(u * threeSize);
-        // Of a few random matrices the one whose step ball holds the most distinct syndromes:
-        // coinciding sums of steps waste covering, and such matrices rarely give small systems.
         const std::size_t most = std::min<std::uint64_t>(g.size(), ballSize(space_, radius_));
         step.clear();
         Matrix candidate;
         for (int tries = 0, drawn = 0; tries < 200 && drawn < kMatrixDraws && step.size() < most;
              ++tries) {
             candidate = Matrix{gs, {}};
-            if (!pick(three, space_.three, candidate.column) ||
-                !pick(two, space_.two, candidate.column))
-                return false;
+            pick(syn.three, space_.three, candidate.column);
+            pick(syn.two, space_.two, candidate.column);
             if (matrixRank(g, candidate) != gs.three + gs.two) continue;
             ++drawn;
             std::vector<Point> ball = stepBall(g, candidate, radius_);
@@ -187,11 +196,29 @@ class GlobalSearch {
         return !step.empty();
     }
 
-    bool pick(std::vector<Point>& from, int count, std::vector<Point>& out) {
-        if (count == 0) return true;
+    // The plan's best matrix with one column replaced by another unused one, of full rank.
+    bool mutatedMatrix(Syndromes& syn, const Matrix& from, Matrix& h, std::vector<Point>& step) {
+        const Group& g = syn.group;
+        for (int tries = 0; tries < 20; ++tries) {
+            h = from;
+            const auto i = rng_.below(static_cast<std::uint32_t>(h.column.size()));
+            const auto& choices = static_cast<int>(i) < space_.three ? syn.three : syn.two;
+            if (choices.empty()) continue;
+            const Point c = choices[rng_.below(static_cast<std::uint32_t>(choices.size()))];
+            if (std::find(h.column.begin(), h.column.end(), c) != h.column.end()) continue;
+            h.column[i] = c;
+            if (matrixRank(g, h) != g.space().three + g.space().two) continue;
+            step = stepBall(g, h, radius_);
+            return true;
+        }
+        return false;
+    }
+
+    void pick(std::vector<Point>& from, int count, std::vector<Point>& out) {
+        if (count == 0) return;
         if (from.empty()) {  // no syndrome part for these coordinates: they stay free
             out.insert(out.end(), static_cast<std::size_t>(count), Point{0});
-            return true;
+            return;
         }
         if (static_cast<std::size_t>(count) <= from.size()) {
             for (int i = 0; i < count; ++i) {
@@ -204,14 +231,22 @@ class GlobalSearch {
             for (int i = 0; i < count; ++i)
                 out.push_back(from[rng_.below(static_cast<std::uint32_t>(from.size()))]);
         }
-        return true;
     }
 
     void attempt(Plan& plan, std::uint64_t idle, Clock::time_point end) {
-        const Group& g = group(plan.group);
+        Syndromes& syn = syndromes(plan.group);
+        const Group& g = syn.group;
         Matrix h;
         std::vector<Point> step;
-        if (!randomMatrix(g, h, step)) return;
+        if (plan.direct) {
+            h = identity(space_);
+            step = stepBall(g, h, radius_);
+        } else if (plan.matrix.column.empty() || rng_.below(2) == 0) {
+            // Half the tries walk from the plan's best matrix, half draw a fresh one.
+            if (!randomMatrix(syn, h, step)) return;
+        } else if (!mutatedMatrix(syn, plan.matrix, h, step)) {
+            return;
+        }
         const ListedBalls balls(g, step);
         Engine<ListedBalls> engine(balls, {}, rng_.next());
         const auto expired = [&] { return deadline_.expired() || Clock::now() >= end; };
@@ -223,6 +258,10 @@ class GlobalSearch {
             floor, idle,
             [&](std::size_t size) {
                 plan.reached = std::min<std::uint64_t>(plan.reached, size * plan.multiple);
+                if (size <= plan.matrixSize) {  // ties too, so the walk can cross plateaus
+                    plan.matrixSize = size;
+                    plan.matrix = h;
+                }
                 if (size * plan.multiple >= best_.size()) return;
                 std::fill(chosen.begin(), chosen.end(), 0);
                 for (Point s : engine.centers()) chosen[s] = 1;
@@ -251,7 +290,7 @@ class GlobalSearch {
     Improved improved_;
     System best_;
     std::uint64_t floor_ = 1;
-    std::map<std::pair<int, int>, std::unique_ptr<Group>> groups_;
+    std::map<std::pair<int, int>, std::unique_ptr<Syndromes>> groups_;
 };
 
 // The degenerate cases every search answers at once; nullopt for a real search.
