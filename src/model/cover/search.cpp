@@ -428,6 +428,9 @@ System searchPreferred(const Space& space, int radius, const std::vector<double>
         const StrideBalls balls(space, radius);
         improvePreferred(balls, weight, start, budget, seed + 1, whole, report);
     }
+    if (report.best().empty()) {  // stopped before the pruning ended: any part of the start
+        report.offer(System(start.begin(), start.begin() + static_cast<std::ptrdiff_t>(budget)));
+    }
     return report.best();
 }
 
