@@ -35,16 +35,23 @@ class Rng {
 };
 
 // Every ball listed: one step ball moved to each point of a group of at most 65,536 points.
+// Listing stops early when `expired()` (asked every few thousand points) says so; such balls are
+// not complete and must not be searched.
 class ListedBalls {
   public:
-    ListedBalls(const Group& group, const std::vector<Point>& step)
+    template <class Expired>
+    ListedBalls(const Group& group, const std::vector<Point>& step, Expired&& expired)
         : points_(group.size()),
           ball_(step.size()),
           entries_(static_cast<std::size_t>(points_) * ball_) {
-        for (Point p = 0; p < points_; ++p)
+        for (Point p = 0; p < points_; ++p) {
+            if ((p & 0xFFF) == 0 && expired()) return;
             for (std::size_t i = 0; i < ball_; ++i)
                 entries_[p * ball_ + i] = static_cast<std::uint16_t>(group.add(p, step[i]));
+        }
+        complete_ = true;
     }
+    bool complete() const { return complete_; }
     Point points() const { return points_; }
     std::size_t ballSize() const { return ball_; }
     template <class F>
@@ -57,6 +64,7 @@ class ListedBalls {
     Point points_;
     std::size_t ball_;
     std::vector<std::uint16_t> entries_;
+    bool complete_ = false;
 };
 
 // Balls of a space too big to list, walked from the digits by strides.
@@ -190,6 +198,16 @@ class Engine {
         for (std::size_t i = 0; i < points.size(); ++i) {
             if (i % checkEvery_ == 0 && expired()) return false;
             if (!centers_.contains(points[i])) add(points[i]);
+        }
+        return true;
+    }
+
+    // Takes every centre out again; false when `expired()` cut it short.
+    template <class Expired>
+    bool clear(Expired&& expired) {
+        for (std::uint64_t i = 1; !centers_.empty(); ++i) {
+            if (i % checkEvery_ == 0 && expired()) return false;
+            remove(centers_.items().back());
         }
         return true;
     }

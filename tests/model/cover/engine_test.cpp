@@ -16,6 +16,8 @@ using detail::ListedBalls;
 using detail::Rng;
 using detail::StrideBalls;
 
+const auto never = [] { return false; };
+
 Matrix identity(const Space& space) {
     Matrix h{space, {}};
     for (int c = 0; c < space.length(); ++c) h.column.push_back(space.stride(c));
@@ -33,7 +35,7 @@ TEST(CoverEngine, StridedAndListedBallsAreTheHammingBalls) {
     for (const Space space : {Space{2, 2}, Space{3, 1}, Space{0, 4}})
         for (int radius = 1; radius <= 2; ++radius) {
             const Group group(space);
-            const ListedBalls listed(group, stepBall(group, identity(space), radius));
+            const ListedBalls listed(group, stepBall(group, identity(space), radius), never);
             const StrideBalls strided(space, radius);
             EXPECT_EQ(listed.ballSize(), ballSize(space, radius));
             EXPECT_EQ(strided.ballSize(), ballSize(space, radius));
@@ -58,7 +60,7 @@ TEST(CoverEngine, RunningScoresMatchARecount) {
     std::vector<std::int64_t> weight(space.size());
     for (auto& w : weight) w = 1 + rng.below(1000);
     Engine<StrideBalls> engine(balls, weight, 5);
-    ASSERT_TRUE(engine.prepare([] { return false; }));
+    ASSERT_TRUE(engine.prepare(never));
     std::vector<Point> in;
     for (int op = 0; op < 120; ++op) {
         const Point p = rng.below(space.size());
@@ -92,9 +94,8 @@ TEST(CoverEngine, RunningScoresMatchARecount) {
 TEST(CoverEngine, ShrinkFindsThePerfectCode) {
     const Space space{4, 0};
     const Group group(space);
-    const ListedBalls balls(group, stepBall(group, identity(space), 1));
+    const ListedBalls balls(group, stepBall(group, identity(space), 1), never);
     Engine<ListedBalls> engine(balls, {}, 3);
-    const auto never = [] { return false; };
     ASSERT_TRUE(engine.prepare(never));
     std::vector<std::size_t> sizes;
     engine.shrink(
@@ -110,7 +111,6 @@ TEST(CoverEngine, PruningDropsTheCentresThatLoseLeast) {
     const Space space{0, 3};
     const StrideBalls balls(space, 1);
     Engine<StrideBalls> engine(balls, std::vector<std::int64_t>(8, 1), 1);
-    const auto never = [] { return false; };
     ASSERT_TRUE(engine.prepare(never));
     ASSERT_TRUE(engine.addAll({0, 7, 4}, never));
     ASSERT_TRUE(engine.pruneTo(2, never));
