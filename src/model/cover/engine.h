@@ -1,8 +1,13 @@
 #pragma once
 // The local search behind every search: centres chosen among the points of a space (columns, or
-// syndromes of the matrix method) so that the balls around them cover the points. Points left
-// uncovered gain weight while they stay so, and the weights are forgotten slowly, which steers the
-// exchanges out of the dead ends a plain greedy exchange falls into.
+// syndromes of the matrix method) so that the balls around them cover the points. Running sums
+// per point (its uncovered weight within reach, a centre's weight covered by it alone) make every
+// move cost a ball or two instead of a pass over the space.
+//
+// Covering everything with few centres: points left uncovered gain weight while they stay so, and
+// the weights are forgotten slowly, which steers the exchanges out of the dead ends a plain greedy
+// exchange falls into. Covering the most weight with a fixed number: annealed exchanges, each
+// judged by its exact change.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -193,6 +198,7 @@ class Engine {
         return true;
     }
 
+    // Adds the points not yet centres; false when `expired()` cut it short.
     template <class Expired>
     bool addAll(const std::vector<Point>& points, Expired&& expired) {
         for (std::size_t i = 0; i < points.size(); ++i) {
