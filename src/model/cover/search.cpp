@@ -68,6 +68,8 @@ struct Plan {
 };
 
 constexpr std::uint64_t kNotYet = ~std::uint64_t{0};
+constexpr std::size_t kNoCover = ~std::size_t{0};
+constexpr std::uint32_t kWorseMove = 20;  // one in this many worse matrices is taken
 
 class GlobalSearch {
   public:
@@ -256,20 +258,25 @@ class GlobalSearch {
         const std::size_t floor = static_cast<std::size_t>(
             std::max<std::uint64_t>(1, (floor_ + plan.multiple - 1) / plan.multiple));
         std::vector<std::uint8_t> chosen(g.size());
+        std::size_t smallest = kNoCover;
         engine.shrink(
             floor, idle,
             [&](std::size_t size) {
                 plan.reached = std::min<std::uint64_t>(plan.reached, size * plan.multiple);
-                if (size <= plan.matrixSize) {  // ties too, so the walk can cross plateaus
-                    plan.matrixSize = size;
-                    plan.matrix = h;
-                }
+                smallest = std::min(smallest, size);
                 if (size * plan.multiple >= best_.size()) return;
                 std::fill(chosen.begin(), chosen.end(), 0);
                 for (Point s : engine.centers()) chosen[s] = 1;
                 offer(systemOf(space_, g, h, chosen, [this] { return deadline_.expired(); }));
             },
             expired);
+        // The walk over matrices moves on at ties, so it crosses plateaus, and now and then to a
+        // worse one, so it leaves a dead end.
+        if (!plan.direct && smallest != kNoCover &&
+            (smallest <= plan.matrixSize || rng_.below(kWorseMove) == 0)) {
+            plan.matrixSize = smallest;
+            plan.matrix = h;
+        }
     }
 
     void offer(System system) {
