@@ -1,8 +1,13 @@
 #pragma once
 // The local search behind every search: centres chosen among the points of a space (columns, or
-// syndromes of the matrix method) so that the balls around them cover the points. Points left
-// uncovered gain weight while they stay so, and the weights are forgotten slowly, which steers the
-// exchanges out of the dead ends a plain greedy exchange falls into.
+// syndromes of the matrix method) so that the balls around them cover the points. Running sums
+// per point (its uncovered weight within reach, a centre's weight covered by it alone) make every
+// move cost a ball or two instead of a pass over the space.
+//
+// Covering everything with few centres: points left uncovered gain weight while they stay so, and
+// the weights are forgotten slowly, which steers the exchanges out of the dead ends a plain greedy
+// exchange falls into. Covering the most weight with a fixed number: annealed exchanges, each
+// judged by its exact change.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -35,16 +40,23 @@ class Rng {
 };
 
 // Every ball listed: one step ball moved to each point of a group of at most 65,536 points.
+// Listing stops early when `expired()` (asked every few thousand points) says so; such balls are
+// not complete and must not be searched.
 class ListedBalls {
   public:
-    ListedBalls(const Group& group, const std::vector<Point>& step)
+    template <class Expired>
+    ListedBalls(const Group& group, const std::vector<Point>& step, Expired&& expired)
         : points_(group.size()),
           ball_(step.size()),
           entries_(static_cast<std::size_t>(points_) * ball_) {
-        for (Point p = 0; p < points_; ++p)
+        for (Point p = 0; p < points_; ++p) {
+            if ((p & 0xFFF) == 0 && expired()) return;
             for (std::size_t i = 0; i < ball_; ++i)
                 entries_[p * ball_ + i] = static_cast<std::uint16_t>(group.add(p, step[i]));
+        }
+        complete_ = true;
     }
+    bool complete() const { return complete_; }
     Point points() const { return points_; }
     std::size_t ballSize() const { return ball_; }
     template <class F>
@@ -57,6 +69,7 @@ class ListedBalls {
     Point points_;
     std::size_t ball_;
     std::vector<std::uint16_t> entries_;
+    bool complete_ = false;
 };
 
 // Balls of a space too big to list, walked from the digits by strides.
@@ -144,7 +157,12 @@ class Engine {
           n_(balls.points()),
           unit_(weight.empty()),
           rng_(seed),
-          weight_(std::move(weight)) {}
+          weight_(std::move(weight)) {
+        // A change costs up to a ball's size squared; `expired()` is asked about every million
+        // of those steps, and at least every 64 changes.
+        const std::uint64_t ball = balls.ballSize();
+        checkEvery_ = std::clamp<std::uint64_t>((std::uint64_t{1} << 20) / (ball * ball), 1, 64);
+    }
 
     // Sets everything up, all points uncovered, which must come before anything else. The big
     // arrays are filled a slice at a time so that `expired()` can cut it short (then false).
@@ -180,21 +198,32 @@ class Engine {
         return true;
     }
 
+    // Adds the points not yet centres; false when `expired()` cut it short.
     template <class Expired>
     bool addAll(const std::vector<Point>& points, Expired&& expired) {
         for (std::size_t i = 0; i < points.size(); ++i) {
-            if ((i & 0xFF) == 0 && expired()) return false;
+            if (i % checkEvery_ == 0 && expired()) return false;
             if (!centers_.contains(points[i])) add(points[i]);
         }
         return true;
     }
 
+    // Takes every centre out again; false when `expired()` cut it short.
+    template <class Expired>
+    bool clear(Expired&& expired) {
+        for (std::uint64_t i = 1; !centers_.empty(); ++i) {
+            if (i % checkEvery_ == 0 && expired()) return false;
+            remove(centers_.items().back());
+        }
+        return true;
+    }
+
     std::size_t size() const { return centers_.size(); }
-    bool complete() const { return uncovered_.empty(); }
     const std::vector<Point>& centers() const { return centers_.items(); }
     std::int64_t coveredBase() const { return totalBase_ - uncoveredBase_; }
-    std::int64_t totalBase() const { return totalBase_; }
-    Rng& rng() { return rng_; }
+    // The weight only centre `c` covers, and the uncovered weight in the ball of `v`.
+    std::int64_t lossOf(Point c) const { return loss_[c]; }
+    std::int64_t gainOf(Point v) const { return addScore_[v]; }
 
     void add(Point v) {
         centers_.insert(v);
@@ -230,20 +259,26 @@ class Engine {
         });
     }
 
-    // Adds, for a random uncovered point, the best centre covering it, until all are covered.
-    void completeGreedily() {
-        while (!uncovered_.empty()) add(bestAdd(pickUncovered(), kNone));
+    // Adds, for a random uncovered point, the best centre covering it, until all are covered;
+    // false when `expired()` cut it short.
+    template <class Expired>
+    bool completeGreedily(Expired&& expired) {
+        for (std::uint64_t i = 1; !uncovered_.empty(); ++i) {
+            if (i % checkEvery_ == 0 && expired()) return false;
+            add(bestAdd(pickUncovered(), kNone));
+        }
+        return true;
     }
 
     // Drops the centres that lose the least weight, one at a time, down to `k`; false when
-    // `expired()` (asked every few hundred drops) cut it short.
+    // `expired()` cut it short.
     template <class Expired>
     bool pruneTo(std::size_t k, Expired&& expired) {
         using Entry = std::pair<std::int64_t, Point>;
         std::priority_queue<Entry, std::vector<Entry>, std::greater<>> heap;
         for (Point c : centers_.items()) heap.emplace(loss_[c], c);
         for (std::uint32_t i = 0; centers_.size() > k && !heap.empty(); ++i) {
-            if ((i & 0xFF) == 0 && expired()) return false;
+            if (i % checkEvery_ == 0 && expired()) return false;
             const auto [l, c] = heap.top();
             heap.pop();
             if (!centers_.contains(c)) continue;
@@ -258,10 +293,10 @@ class Engine {
 
     // Global mode: exchanges at a fixed size; each time everything is covered, `covered(size)` is
     // told and the cheapest centre goes. Ends at `floor` centres, after `idleLimit` exchanges
-    // without a smaller complete cover, or when `expired()` (asked every 64 exchanges) is true.
+    // without a smaller complete cover, or when `expired()` is true.
     template <class Covered, class Expired>
     void shrink(std::size_t floor, std::uint64_t idleLimit, Covered&& covered, Expired&& expired) {
-        completeGreedily();
+        if (!completeGreedily(expired)) return;
         std::uint64_t idle = 0;
         for (std::uint64_t step = 1;; ++step) {
             if (uncovered_.empty()) {
@@ -272,13 +307,13 @@ class Engine {
                 continue;
             }
             if (++idle > idleLimit) return;
-            if ((step & 63) == 0 && expired()) return;
+            if (step % checkEvery_ == 0 && expired()) return;
             exchange();
         }
     }
 
     // Preferred mode: annealed exchanges at a fixed size, each judged by its exact change of the
-    // covered weight. `progress()` (asked every 64 exchanges, with `expired()`) runs from 0 to 1
+    // covered weight. `progress()` (asked along with `expired()`) runs from 0 to 1
     // and cools the temperature from `hot` to `cold`, both relative to a centre's mean loss;
     // `better()` is told each time the covered weight beats the best so far.
     template <class Better, class Progress, class Expired>
@@ -291,7 +326,7 @@ class Engine {
             std::max(1.0, static_cast<double>(totalLoss) / static_cast<double>(centers_.size()));
         double temperature = hot * mean;
         for (std::uint64_t step = 1; !uncovered_.empty(); ++step) {
-            if ((step & 63) == 0) {
+            if (step % checkEvery_ == 0) {
                 if (expired()) return;
                 const double t = std::clamp(progress(), 0.0, 1.0);
                 temperature = mean * hot * std::pow(cold / hot, t);
@@ -420,7 +455,7 @@ class Engine {
     std::vector<std::int64_t> weight_;
     std::vector<std::int64_t> addScore_;  // uncovered weight in each point's ball
     std::vector<std::int64_t> loss_;      // per centre: the weight only it covers
-    std::vector<std::uint16_t> count_;    // centres covering each point
+    std::vector<std::uint32_t> count_;    // centres covering each point
     std::vector<Point> coverSum_;         // their sum, which is the centre itself when alone
     IndexedSet centers_;
     IndexedSet uncovered_;
@@ -430,6 +465,7 @@ class Engine {
     std::int64_t raisedTotal_ = 0;
     std::int64_t forgetAt_ = 0;
     Point lastAdded_ = kNone;
+    std::uint64_t checkEvery_ = 64;
 };
 
 }  // namespace zuvo::cover::detail

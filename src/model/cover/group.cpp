@@ -1,7 +1,5 @@
 #include "model/cover/group.h"
 
-#include <cmath>
-
 namespace zuvo::cover {
 
 namespace {

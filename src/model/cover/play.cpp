@@ -50,8 +50,11 @@ std::optional<Point> Play::point(std::string_view column) const {
     const auto coordinate = coordinates(*this);
     Point p = 0;
     for (std::size_t i = 0; i < 13; ++i) {
-        const auto at = outcomes[i].find(column[i]);
-        if (at == std::string::npos) return std::nullopt;
+        // A position without outcomes reads as '1', as column() writes it.
+        const std::string_view played =
+            outcomes[i].empty() ? std::string_view("1") : std::string_view(outcomes[i]);
+        const auto at = played.find(column[i]);
+        if (at == std::string_view::npos) return std::nullopt;
         if (coordinate[i] >= 0) p += static_cast<Point>(at) * s.stride(coordinate[i]);
     }
     return p;

@@ -1,8 +1,8 @@
 #include "model/cover/search.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <numeric>
@@ -29,6 +29,7 @@ constexpr int kMatrixDraws = 12;
 // Annealing of the preferred search: temperatures relative to a column's mean loss.
 constexpr double kHot = 0.03;
 constexpr double kCold = 0.0003;
+constexpr int kImages = 256;
 
 struct Deadline {
     Clock::time_point at;
@@ -62,9 +63,13 @@ struct Plan {
     bool direct = false;         // the syndromes are the points themselves
     int tries = 0;
     double spent = 0;  // seconds
+    Matrix matrix;     // the matrix of the smallest cover so far
+    std::size_t matrixSize = ~std::size_t{0};
 };
 
 constexpr std::uint64_t kNotYet = ~std::uint64_t{0};
+constexpr std::size_t kNoCover = ~std::size_t{0};
+constexpr std::uint32_t kWorseMove = 20;  // one in this many worse matrices is taken
 
 class GlobalSearch {
   public:
@@ -133,50 +138,57 @@ class GlobalSearch {
                 const std::uint64_t reach = std::min<std::uint64_t>(size, ball);
                 if (size * reach > kMaxListed) continue;
                 const std::uint64_t multiple = n / size;
-                plans.push_back(
-                    {g, multiple, (size + reach - 1) / reach * multiple, kNotYet, multiple == 1});
+                Plan plan;
+                plan.group = g;
+                plan.multiple = multiple;
+                plan.lower = (size + reach - 1) / reach * multiple;
+                plan.reached = kNotYet;
+                plan.direct = multiple == 1;
+                plans.push_back(std::move(plan));
             }
         std::sort(plans.begin(), plans.end(),
                   [](const Plan& x, const Plan& y) { return x.group.size() < y.group.size(); });
         return plans;
     }
 
-    const Group& group(const Space& g) {
+    // A syndrome group with the columns a matrix may use: nonzero three-way columns whose lowest
+    // nonzero digit is 1 (the other nonzero multiple adds no new steps), and nonzero two-way ones.
+    struct Syndromes {
+        explicit Syndromes(const Space& g) : group(g) {
+            const Point threeSize = Space{g.three, 0}.size();
+            for (Point t = 1; t < threeSize; ++t) {
+                int lowest = 0;
+                for (int c = 0; c < g.three && lowest == 0; ++c) lowest = g.digit(t, c);
+                if (lowest == 1) three.push_back(t);
+            }
+            for (Point u = 1; u < Space{0, g.two}.size(); ++u) two.push_back(u * threeSize);
+        }
+        Group group;
+        std::vector<Point> three;
+        std::vector<Point> two;
+    };
+
+    Syndromes& syndromes(const Space& g) {
         const auto key = std::make_pair(g.three, g.two);
         auto it = groups_.find(key);
-        if (it == groups_.end()) it = groups_.emplace(key, std::make_unique<Group>(g)).first;
+        if (it == groups_.end()) it = groups_.emplace(key, std::make_unique<Syndromes>(g)).first;
         return *it->second;
     }
 
-    // Random columns: distinct up to a multiple while there are enough, and of full rank.
-    bool randomMatrix(const Group& g, Matrix& h, std::vector<Point>& step) {
+    // Random columns: distinct while there are enough, and of full rank. Of a few such matrices
+    // the one whose step ball holds the most distinct syndromes: coinciding sums of steps waste
+    // covering, and such matrices rarely give small systems.
+    bool randomMatrix(Syndromes& syn, Matrix& h, std::vector<Point>& step) {
+        const Group& g = syn.group;
         const Space& gs = g.space();
-        if (gs.three == space_.three && gs.two == space_.two) {
-            h = identity(space_);
-            step = stepBall(g, h, radius_);
-            return true;
-        }
-        // The candidates: nonzero three-way columns whose lowest nonzero digit is 1, and nonzero
-        // two-way columns.
-        std::vector<Point> three, two;
-        const Point threeSize = Space{gs.three, 0}.size();
-        for (Point t = 1; t < threeSize; ++t) {
-            int lowest = 0;
-            for (int c = 0; c < gs.three && lowest == 0; ++c) lowest = gs.digit(t, c);
-            if (lowest == 1) three.push_back(t);
-        }
-        for (Point u = 1; u < Space{0, gs.two}.size(); ++u) two.push_back(u * threeSize);
-        // Of a few random matrices the one whose step ball holds the most distinct syndromes:
-        // coinciding sums of steps waste covering, and such matrices rarely give small systems.
         const std::size_t most = std::min<std::uint64_t>(g.size(), ballSize(space_, radius_));
         step.clear();
         Matrix candidate;
         for (int tries = 0, drawn = 0; tries < 200 && drawn < kMatrixDraws && step.size() < most;
              ++tries) {
             candidate = Matrix{gs, {}};
-            if (!pick(three, space_.three, candidate.column) ||
-                !pick(two, space_.two, candidate.column))
-                return false;
+            pick(syn.three, space_.three, candidate.column);
+            pick(syn.two, space_.two, candidate.column);
             if (matrixRank(g, candidate) != gs.three + gs.two) continue;
             ++drawn;
             std::vector<Point> ball = stepBall(g, candidate, radius_);
@@ -188,11 +200,29 @@ class GlobalSearch {
         return !step.empty();
     }
 
-    bool pick(std::vector<Point>& from, int count, std::vector<Point>& out) {
-        if (count == 0) return true;
+    // The plan's best matrix with one column replaced by another unused one, of full rank.
+    bool mutatedMatrix(Syndromes& syn, const Matrix& from, Matrix& h, std::vector<Point>& step) {
+        const Group& g = syn.group;
+        for (int tries = 0; tries < 20; ++tries) {
+            h = from;
+            const auto i = rng_.below(static_cast<std::uint32_t>(h.column.size()));
+            const auto& choices = static_cast<int>(i) < space_.three ? syn.three : syn.two;
+            if (choices.empty()) continue;
+            const Point c = choices[rng_.below(static_cast<std::uint32_t>(choices.size()))];
+            if (std::find(h.column.begin(), h.column.end(), c) != h.column.end()) continue;
+            h.column[i] = c;
+            if (matrixRank(g, h) != g.space().three + g.space().two) continue;
+            step = stepBall(g, h, radius_);
+            return true;
+        }
+        return false;
+    }
+
+    void pick(std::vector<Point>& from, int count, std::vector<Point>& out) {
+        if (count == 0) return;
         if (from.empty()) {  // no syndrome part for these coordinates: they stay free
             out.insert(out.end(), static_cast<std::size_t>(count), Point{0});
-            return true;
+            return;
         }
         if (static_cast<std::size_t>(count) <= from.size()) {
             for (int i = 0; i < count; ++i) {
@@ -205,51 +235,48 @@ class GlobalSearch {
             for (int i = 0; i < count; ++i)
                 out.push_back(from[rng_.below(static_cast<std::uint32_t>(from.size()))]);
         }
-        return true;
     }
 
     void attempt(Plan& plan, std::uint64_t idle, Clock::time_point end) {
-        const Group& g = group(plan.group);
+        Syndromes& syn = syndromes(plan.group);
+        const Group& g = syn.group;
         Matrix h;
         std::vector<Point> step;
-        if (!randomMatrix(g, h, step)) return;
-        const ListedBalls balls(g, step);
-        Engine<ListedBalls> engine(balls, {}, rng_.next());
+        if (plan.direct) {
+            h = identity(space_);
+            step = stepBall(g, h, radius_);
+        } else if (plan.matrix.column.empty() || rng_.below(2) == 0) {
+            // Half the tries walk from the plan's best matrix, half draw a fresh one.
+            if (!randomMatrix(syn, h, step)) return;
+        } else if (!mutatedMatrix(syn, plan.matrix, h, step)) {
+            return;
+        }
         const auto expired = [&] { return deadline_.expired() || Clock::now() >= end; };
-        if (!engine.prepare(expired)) return;
+        const ListedBalls balls(g, step, expired);
+        Engine<ListedBalls> engine(balls, {}, rng_.next());
+        if (!balls.complete() || !engine.prepare(expired)) return;
         const std::size_t floor = static_cast<std::size_t>(
             std::max<std::uint64_t>(1, (floor_ + plan.multiple - 1) / plan.multiple));
         std::vector<std::uint8_t> chosen(g.size());
-#ifdef ZUVO_COVER_TRACE
-        std::size_t reached = ~std::size_t{0};
-        const auto t0 = Clock::now();
-        struct Trace {
-            std::size_t& r;
-            const Plan& p;
-            Clock::time_point t0;
-            std::uint64_t idle;
-            ~Trace() {
-                std::fprintf(stderr,
-                             "plan %d %d G %u mult %lu idle %lu: |S| %zu size %lu (%.3f s)\n",
-                             p.group.three, p.group.two, p.group.size(), (unsigned long)p.multiple,
-                             (unsigned long)idle, r, (unsigned long)(r * p.multiple),
-                             std::chrono::duration<double>(Clock::now() - t0).count());
-            }
-        } trace{reached, plan, t0, idle};
-#endif
+        std::size_t smallest = kNoCover;
         engine.shrink(
             floor, idle,
             [&](std::size_t size) {
-#ifdef ZUVO_COVER_TRACE
-                reached = size;
-#endif
                 plan.reached = std::min<std::uint64_t>(plan.reached, size * plan.multiple);
+                smallest = std::min(smallest, size);
                 if (size * plan.multiple >= best_.size()) return;
                 std::fill(chosen.begin(), chosen.end(), 0);
                 for (Point s : engine.centers()) chosen[s] = 1;
                 offer(systemOf(space_, g, h, chosen, [this] { return deadline_.expired(); }));
             },
             expired);
+        // The walk over matrices moves on at ties, so it crosses plateaus, and now and then to a
+        // worse one, so it leaves a dead end.
+        if (!plan.direct && smallest != kNoCover &&
+            (smallest <= plan.matrixSize || rng_.below(kWorseMove) == 0)) {
+            plan.matrixSize = smallest;
+            plan.matrix = h;
+        }
     }
 
     void offer(System system) {
@@ -272,7 +299,7 @@ class GlobalSearch {
     Improved improved_;
     System best_;
     std::uint64_t floor_ = 1;
-    std::map<std::pair<int, int>, std::unique_ptr<Group>> groups_;
+    std::map<std::pair<int, int>, std::unique_ptr<Syndromes>> groups_;
 };
 
 // The degenerate cases every search answers at once; nullopt for a real search.
@@ -314,21 +341,73 @@ class PreferredReport {
     System best_;
 };
 
+// The system moved by a random symmetry of the space: the three-way coordinates permuted among
+// themselves, the two-way ones likewise, and the values of each coordinate permuted.
+System image(const Space& space, const System& system, Rng& rng) {
+    const int n = space.length();
+    std::vector<int> to(static_cast<std::size_t>(n));
+    std::iota(to.begin(), to.end(), 0);
+    const auto shuffle = [&](int first, int count) {
+        for (int i = count - 1; i > 0; --i)
+            std::swap(
+                to[static_cast<std::size_t>(first + i)],
+                to[static_cast<std::size_t>(first) + rng.below(static_cast<std::uint32_t>(i + 1))]);
+    };
+    shuffle(0, space.three);
+    shuffle(space.three, space.two);
+    std::vector<std::array<Point, 3>> value(static_cast<std::size_t>(n));
+    for (int c = 0; c < n; ++c) {
+        auto& v = value[static_cast<std::size_t>(c)];
+        v = {0, 1, 2};
+        for (int i = space.radix(c) - 1; i > 0; --i)
+            std::swap(v[static_cast<std::size_t>(i)],
+                      v[rng.below(static_cast<std::uint32_t>(i + 1))]);
+        for (auto& x : v) x *= space.stride(to[static_cast<std::size_t>(c)]);
+    }
+    System out;
+    out.reserve(system.size());
+    for (Point p : system) {
+        Point q = 0;
+        for (int c = 0; c < n; ++c) {
+            const auto r = static_cast<Point>(space.radix(c));
+            q += value[static_cast<std::size_t>(c)][p % r];
+            p /= r;
+        }
+        out.push_back(q);
+    }
+    return out;
+}
+
 template <class Balls>
-void improvePreferred(const Balls& balls, const std::vector<double>& chance, const System& start,
-                      std::size_t budget, std::uint64_t seed, const Deadline& deadline,
-                      PreferredReport& report) {
+void improvePreferred(const Space& space, const Balls& balls, const std::vector<double>& chance,
+                      const System& start, std::size_t budget, std::uint64_t seed,
+                      const Deadline& deadline, PreferredReport& report) {
     // Integer weights keep the running sums exact: the chances scaled to about 2^40 in all.
     std::vector<std::int64_t> base(chance.size());
     for (std::size_t p = 0; p < chance.size(); ++p)
         base[p] = std::max<std::int64_t>(0, std::llround(std::ldexp(chance[p], 40)));
     Engine<Balls> engine(balls, std::move(base), seed);
     const auto expired = [&] { return deadline.expired(); };
-    if (!engine.prepare(expired) || !engine.addAll(start, expired) ||
-        !engine.pruneTo(budget, expired))
-        return;
-    report.offer(engine.centers());
-    System best = engine.centers();
+    if (!engine.prepare(expired)) return;
+    // Images of the global system under symmetries of the space cover just as well but prune
+    // differently: a tenth of the time goes to trying them, and the best pruned one is the start.
+    Rng rng(seed);
+    const auto tried = Clock::now() + (deadline.at - Clock::now()) / 10;
+    System best;
+    std::int64_t bestCovered = -1;
+    for (int i = 0; i < kImages && (i == 0 || Clock::now() < tried); ++i) {
+        if (!engine.addAll(i == 0 ? start : image(space, start, rng), expired) ||
+            !engine.pruneTo(budget, expired))
+            break;
+        if (engine.coveredBase() > bestCovered) {
+            bestCovered = engine.coveredBase();
+            best = engine.centers();
+        }
+        if (!engine.clear(expired)) break;
+    }
+    if (best.empty()) return;
+    report.offer(best);
+    if (deadline.expired() || !engine.addAll(best, expired)) return;
     bool pending = false;
     const auto begin = Clock::now();
     auto lastReport = begin;
@@ -402,13 +481,20 @@ System searchPreferred(const Space& space, int radius, const std::vector<double>
         report.offer(start);
         return report.best();
     }
-    if (std::uint64_t{n} <= kMaxGroup && n * ballSize(space, radius) <= kMaxListed) {
+    if (whole.expired()) {
+        // Nothing left for the pruning.
+    } else if (std::uint64_t{n} <= kMaxGroup && n * ballSize(space, radius) <= kMaxListed) {
         const Group group(space);
-        const ListedBalls balls(group, stepBall(group, identity(space), radius));
-        improvePreferred(balls, weight, start, budget, seed + 1, whole, report);
+        const ListedBalls balls(group, stepBall(group, identity(space), radius),
+                                [&] { return whole.expired(); });
+        if (balls.complete())
+            improvePreferred(space, balls, weight, start, budget, seed + 1, whole, report);
     } else {
         const StrideBalls balls(space, radius);
-        improvePreferred(balls, weight, start, budget, seed + 1, whole, report);
+        improvePreferred(space, balls, weight, start, budget, seed + 1, whole, report);
+    }
+    if (report.best().empty()) {  // stopped before the pruning ended: any part of the start
+        report.offer(System(start.begin(), start.begin() + static_cast<std::ptrdiff_t>(budget)));
     }
     return report.best();
 }

@@ -22,6 +22,8 @@ bool boundedDistances(const Space& space, const System& system, int limit,
     limit = std::min(limit, length);
     for (int level = 0; level < limit && reached < n && !frontier.empty(); ++level) {
         const auto mark = static_cast<std::uint8_t>(level + 1);
+        const bool last = level + 1 == limit;  // the points it reaches need no list
+        Point found = 0;
         next.clear();
         const auto expand = [&](Point p, const auto& digitOf) {
             for (int c = 0; c < length; ++c) {
@@ -31,7 +33,8 @@ bool boundedDistances(const Space& space, const System& system, int limit,
                     const Point q = base + static_cast<Point>(v) * s;
                     if (dist[q] == kUncovered) {
                         dist[q] = mark;
-                        next.push_back(q);
+                        ++found;
+                        if (!last) next.push_back(q);
                     }
                 }
             }
@@ -59,7 +62,7 @@ bool boundedDistances(const Space& space, const System& system, int limit,
                 if (dist[p] == level) expand(p, [&](int c) { return at.digit(c); });
             } while (at.next() >= 0);
         }
-        reached += static_cast<Point>(next.size());
+        reached += found;
         std::swap(frontier, next);
     }
     return true;
