@@ -91,6 +91,11 @@ std::vector<double> Play::chances() const {
     return chance;
 }
 
+// Assigned as strings, not literals: GCC 12 at -O3 warns falsely (-Wrestrict) on the latter.
+const std::string kSure = "1";
+const std::string kTwoWay = "10";
+const std::string kThreeWay = "102";
+
 Play playOf(const Forecast& f) {
     Play play;
     for (std::size_t i = 0; i < 13; ++i) {
@@ -98,7 +103,7 @@ Play playOf(const Forecast& f) {
         for (std::size_t k = 0; k < 3; ++k)
             if (play.percent[i][k] > 0) play.outcomes[i] += kOutcomeOrder[k];
         if (play.outcomes[i].empty()) {
-            play.outcomes[i] = "1";
+            play.outcomes[i] = kSure;
             play.percent[i] = {100, 0, 0};
         }
     }
@@ -110,13 +115,13 @@ Play structurePlay(int three, int two) {
     for (int i = 0; i < 13; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (i < three) {
-            play.outcomes[k] = "102";
+            play.outcomes[k] = kThreeWay;
             play.percent[k] = {34, 33, 33};
         } else if (i < three + two) {
-            play.outcomes[k] = "10";
+            play.outcomes[k] = kTwoWay;
             play.percent[k] = {50, 50, 0};
         } else {
-            play.outcomes[k] = "1";
+            play.outcomes[k] = kSure;
             play.percent[k] = {100, 0, 0};
         }
     }
