@@ -77,15 +77,9 @@ GuaranteePanel::GuaranteePanel(Platform& platform, QWidget* parent)
     setGeometry(378, 6, 347, 378);
     ui::setBackgroundColor(this, ui::kFace);
 
-    QLabel* heading =
-        ui::makeLabel(this, "GuaranteeHeading", QStringLiteral("ETAP  2"), {8, 4, 331, 20});
-    QFont bold = heading->font();
+    ui::makeHeading(this, "GuaranteeHeading", QStringLiteral("ETAP  2"), {8, 4, 331, 20});
+    QFont bold = font();
     bold.setBold(true);
-    QFont headingFont = bold;
-    headingFont.setPointSize(headingFont.pointSize() + 2);
-    heading->setFont(headingFont);
-    heading->setAlignment(Qt::AlignCenter);
-    ui::setTextColor(heading, ui::kNavy);
     modeCaption = ui::makeLabel(this, "GuaranteeMode", QString(), {8, 24, 331, 16});
     modeCaption->setAlignment(Qt::AlignCenter);
     modeCaption->setFont(bold);

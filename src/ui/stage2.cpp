@@ -71,15 +71,9 @@ void TZuvoform::buildStage2() {
     s.Panel2 = ui::makePanel(client, "Panel2", {378, 6, 347, 378});
     ui::setBackgroundColor(s.Panel2, ui::kFace);
 
-    QLabel* heading =
-        ui::makeLabel(s.Panel2, "Stage2Heading", QStringLiteral("ETAP  2"), {8, 4, 331, 20});
-    QFont bold = heading->font();
+    ui::makeHeading(s.Panel2, "Stage2Heading", QStringLiteral("ETAP  2"), {8, 4, 331, 20});
+    QFont bold = s.Panel2->font();
     bold.setBold(true);
-    QFont headingFont = bold;
-    headingFont.setPointSize(headingFont.pointSize() + 2);
-    heading->setFont(headingFont);
-    heading->setAlignment(Qt::AlignCenter);
-    ui::setTextColor(heading, ui::kNavy);
 
     QLabel* structure =
         ui::makeLabel(s.Panel2, "StructureHeading", QStringLiteral("Aktualna struktura danych"),

@@ -1,13 +1,14 @@
 #include "ui/widget_utils.h"
 
 #include <QFont>
-#include <algorithm>
-#include <cmath>
-
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/colors.h"
 
 namespace ui {
 
@@ -37,6 +38,17 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     return label;
+}
+
+QLabel* makeHeading(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    QLabel* heading = makeLabel(parent, name, text, geometry);
+    QFont font = heading->font();
+    font.setBold(true);
+    font.setPointSize(font.pointSize() + 2);
+    heading->setFont(font);
+    heading->setAlignment(Qt::AlignCenter);
+    setTextColor(heading, kNavy);
+    return heading;
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text,

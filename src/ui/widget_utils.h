@@ -14,6 +14,8 @@ class QWidget;
 namespace ui {
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+// The navy, bold, centred heading of a stage panel ("ETAP  2"), two points above the panel's font.
+QLabel* makeHeading(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text,
                         const QRect& geometry, const QString& hint = {});
 // A raised panel that paints its own background.
