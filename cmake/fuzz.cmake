@@ -13,7 +13,8 @@ endif()
 add_executable(fuzz_system_file
     ${CMAKE_SOURCE_DIR}/fuzz/fuzz_system_file.cpp
     ${CMAKE_SOURCE_DIR}/src/io/system_file.cpp
-    ${CMAKE_SOURCE_DIR}/src/io/calibration_file.cpp)
+    ${CMAKE_SOURCE_DIR}/src/io/calibration_file.cpp
+    ${CMAKE_SOURCE_DIR}/src/io/whole_file.cpp)
 target_include_directories(fuzz_system_file PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/fuzz)
 target_link_libraries(fuzz_system_file PRIVATE Qt6::Core)
 target_compile_options(fuzz_system_file PRIVATE -fsanitize=fuzzer,address,undefined
