@@ -183,3 +183,13 @@ TEST_F(GuaranteedTest, ClosingTheWindowEndsARunningSearchAtOnce) {
     window.reset();
     EXPECT_LT(clock.elapsed(), 1000);
 }
+
+TEST_F(GuaranteedTest, ThirteenFavouritesGiveTheOneColumnAtOnce) {
+    window->shell.Globalny1->trigger();
+    enterStructure(0, 0);
+    EXPECT_TRUE(panel().guarantees[0]->isChecked());
+    EXPECT_EQ(panel().knownSizes[1]->text(), QStringLiteral("1 kolumna"));
+    clickButton(panel().computeButton);
+    ASSERT_TRUE(waitForSystem(2000));
+    EXPECT_EQ(window->state.systemList, std::vector<std::string>{"1111111111111"});
+}
