@@ -20,10 +20,6 @@ constexpr qsizetype kShownTextLength = 40;
 constexpr size_t kMaxValueLength = 32;
 constexpr size_t kKeptBlanks = 4;
 
-QString shownName(const QString& path) {
-    return shownFileName(path);
-}
-
 QString conversionError(std::string_view text, bool cut) {
     QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     if (shown.size() > kShownTextLength) {
@@ -90,23 +86,23 @@ bool readFirstLine(QFile& file, std::string& line, bool& cut) {
 
 bool readValue(const QString& path, int32_t& value, QString& error) {
     if (!QFileInfo::exists(path)) {
-        error = QStringLiteral("Nie znaleziono pliku \"%1\".").arg(shownName(path));
+        error = QStringLiteral("Nie znaleziono pliku \"%1\".").arg(shownFileName(path));
         return false;
     }
     QFile file(path);
     if (!QFileInfo(path).isFile()) {
-        error = QStringLiteral("\"%1\" nie jest zwykłym plikiem.").arg(shownName(path));
+        error = QStringLiteral("\"%1\" nie jest zwykłym plikiem.").arg(shownFileName(path));
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        error = withReason(QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(shownName(path)),
-                           file);
+        error = withReason(
+            QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(shownFileName(path)), file);
         return false;
     }
     std::string line;
     bool cut = false;
     if (!readFirstLine(file, line, cut)) {
-        error = QStringLiteral("Błąd odczytu pliku \"%1\".").arg(shownName(path));
+        error = QStringLiteral("Błąd odczytu pliku \"%1\".").arg(shownFileName(path));
         return false;
     }
     if (cut) {
@@ -118,7 +114,7 @@ bool readValue(const QString& path, int32_t& value, QString& error) {
         error = QStringLiteral(
                     "Błąd odczytu pliku \"%1\": wartość %2 nie mieści się w polu "
                     "kalibracji (najwyżej %3 znaki).")
-                    .arg(shownName(path))
+                    .arg(shownFileName(path))
                     .arg(value)
                     .arg(kCalibrationBoxLength);
         return false;

@@ -9,14 +9,6 @@
 
 namespace zuvo {
 
-namespace {
-
-QString shownName(const QString& path) {
-    return shownFileName(path);
-}
-
-}  // namespace
-
 std::vector<std::string> parseSystemText(std::string_view bytes) {
     // Everything after a NUL is ignored, as a text editor would.
     const size_t nul = bytes.find('\0');
@@ -60,17 +52,17 @@ bool readSystemFile(const QString& path, std::vector<std::string>& list, QString
     QFile file(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        error = QStringLiteral("Nie znaleziono pliku \"%1\".").arg(shownName(path));
+        error = QStringLiteral("Nie znaleziono pliku \"%1\".").arg(shownFileName(path));
         return false;
     }
     // A folder, a pipe or a device would never end or never be a system.
     if (!info.isFile()) {
-        error = QStringLiteral("\"%1\" nie jest zwykłym plikiem.").arg(shownName(path));
+        error = QStringLiteral("\"%1\" nie jest zwykłym plikiem.").arg(shownFileName(path));
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        error = withReason(QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(shownName(path)),
-                           file);
+        error = withReason(
+            QStringLiteral("Nie można otworzyć pliku \"%1\".").arg(shownFileName(path)), file);
         return false;
     }
     if (file.size() > kMaxSystemFileBytes) {
@@ -78,7 +70,7 @@ bool readSystemFile(const QString& path, std::vector<std::string>& list, QString
                     "Plik \"%1\" jest za duży (%2 MB). Program otwiera pliki systemów do "
                     "32 MB; pełny system 13 pozycji (1594323 kolumn) zajmuje około "
                     "24 MB.")
-                    .arg(shownName(path))
+                    .arg(shownFileName(path))
                     .arg(file.size() / (1024 * 1024));
         return false;
     }
@@ -90,8 +82,8 @@ bool readSystemFile(const QString& path, std::vector<std::string>& list, QString
         if (stop.stop_requested()) return false;
         const QByteArray piece = file.read(kPiece);
         if (file.error() != QFileDevice::NoError) {
-            error =
-                withReason(QStringLiteral("Błąd odczytu pliku \"%1\".").arg(shownName(path)), file);
+            error = withReason(
+                QStringLiteral("Błąd odczytu pliku \"%1\".").arg(shownFileName(path)), file);
             return false;
         }
         if (piece.isEmpty()) break;

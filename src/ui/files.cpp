@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -34,8 +33,7 @@ void showOpenedSystem(TZuvoform& w) {
     g.GroupBox2->show();
     g.Label105->show();
     w.guaranteeCaption->hide();
-    w.guarantee->cancel();
-    w.guarantee->hide();
+    w.guarantee->dismiss();
     g.Label35->setText(QString::number(w.state.systemList.size()));
 
     p.Panel31->show();

@@ -38,6 +38,11 @@ class GuaranteePanel : public QFrame {
     void open(const zuvo::Forecast& forecast, bool preferred);
     // Ends a running search without taking its system (a new system, the farewell).
     void cancel();
+    // Cancels and hides: another screen takes the panel's place.
+    void dismiss() {
+        cancel();
+        hide();
+    }
     bool searching() const;
     const Result& result() const { return result_; }
     // Hands the columns over without a copy; the caption stays.

@@ -34,8 +34,7 @@ void TZuvoform::openGuaranteePanel() {
 
 // As Stage 2's "Wstecz": Stage 1 is open again with the forecast as it was.
 void TZuvoform::guaranteeBack() {
-    guarantee->cancel();
-    guarantee->hide();
+    guarantee->dismiss();
     stage1.Panel1->show();
     stage1.Button22->setEnabled(true);
     for (QPushButton* button : stage1.positionButtons) button->setEnabled(true);

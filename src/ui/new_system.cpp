@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -143,8 +142,7 @@ void TZuvoform::newSystem(zuvo::SystemMode mode) {
     // 3-11.
     resetModel(state);
     state.mode = mode;
-    guarantee->cancel();
-    guarantee->hide();
+    guarantee->dismiss();
     guaranteeCaption->hide();
     resetStage1(*this);
     resetStage2And3(*this);
