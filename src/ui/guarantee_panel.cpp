@@ -196,6 +196,29 @@ void GuaranteePanel::open(const zuvo::Forecast& forecast, bool preferred) {
     raise();
 }
 
+zuvo::GuaranteeSetup GuaranteePanel::setup() const {
+    zuvo::GuaranteeSetup s;
+    s.hits = 13 - radius();
+    if (const long long seconds = readNumber(secondsEdit->text(), 1, kMaxSeconds); seconds > 0)
+        s.seconds = static_cast<int>(seconds);
+    if (preferred_)
+        if (const long long budget = readNumber(budgetEdit->text(), 1, play_.space().size());
+            budget > 0)
+            s.budget = static_cast<std::uint64_t>(budget);
+    return s;
+}
+
+void GuaranteePanel::applySetup(const zuvo::GuaranteeSetup& s) {
+    if (s.hits >= 10 && s.hits <= 13) {
+        guarantees[static_cast<std::size_t>(13 - s.hits)]->setChecked(true);
+        chooseGuarantee();
+    }
+    if (s.seconds >= 1 && s.seconds <= kMaxSeconds)
+        secondsEdit->setText(QString::number(s.seconds));
+    if (preferred_ && s.budget >= 1 && s.budget <= play_.space().size())
+        budgetEdit->setText(QString::number(s.budget));
+}
+
 // "Preferencyjny" spends half of what "Globalny" would need for the same guarantee.
 void GuaranteePanel::chooseGuarantee() {
     const cover::Space space = play_.space();

@@ -12,6 +12,7 @@
 
 #include "model/cover/play.h"
 #include "model/forecast.h"
+#include "model/guarantee_setup.h"
 #include "ui/guarantee_search.h"
 
 class Platform;
@@ -44,6 +45,10 @@ class GuaranteePanel : public QFrame {
         hide();
     }
     bool searching() const;
+    // What the player chose, and a stored choice put back once the panel is open; values out of
+    // range are left at the panel's own.
+    zuvo::GuaranteeSetup setup() const;
+    void applySetup(const zuvo::GuaranteeSetup& setup);
     const Result& result() const { return result_; }
     // Hands the columns over without a copy; the caption stays.
     std::vector<std::string> takeColumns() { return std::move(result_.columns); }
