@@ -126,7 +126,8 @@ class TZuvoform : public QMainWindow {
     void openGuaranteePanel();    // Stage-1 "Dalej" of "Globalny" and "Preferencyjny"
     void guaranteeBack();         // the panel's "Wstecz"
     void showGuaranteedSystem();  // the panel built a system
-    void Szanse1Click();          // "Szanse trafień"
+    void searchRunningChanged(bool running);
+    void Szanse1Click();  // "Szanse trafień"
     // The entry serves a list built here, where the Stage-1 forecast says what it plays.
     void updateChancesEntry();
 

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
+#include <array>
 
 #include "ui/colors.h"
 #include "ui/widget_utils.h"
@@ -11,7 +13,7 @@
 namespace {
 
 QString percentText(double share) {
-    return ui::percentText(share, 2) + QStringLiteral(" %");
+    return ui::percentWithUnit(share, 2);
 }
 
 }  // namespace
@@ -56,8 +58,19 @@ void ChancesDialog::showChances(const zuvo::cover::HitChances& chances, std::siz
     systemLabel->setText(QStringLiteral("System: %1, możliwych kombinacji: %2")
                              .arg(ui::columnsText(columns))
                              .arg(combinations));
-    guaranteeLabel->setText(QStringLiteral("Gwarancja systemu: %1 trafień").arg(chances.guarantee));
-    for (int i = 0; i < 4; ++i) chanceLabels[i]->setText(percentText(chances.atLeast(13 - i)));
+    guaranteeLabel->setText(QStringLiteral("Gwarancja systemu: ") +
+                            ui::hitsText(chances.guarantee));
+    // Every played result gets at least the guarantee: that chance is certain, whatever a sum of
+    // doubles just under 1 would say.
+    const auto atLeast = [&](int hits) {
+        return hits <= chances.guarantee ? 1.0 : chances.atLeast(hits);
+    };
+    for (int i = 0; i < 4; ++i) chanceLabels[i]->setText(percentText(atLeast(13 - i)));
+    // A single bar holding every result is certain too.
+    std::array<double, 14> exactly = chances.exactly;
+    if (std::count_if(exactly.begin(), exactly.end(), [](double c) { return c > 0; }) == 1)
+        std::replace_if(
+            exactly.begin(), exactly.end(), [](double c) { return c > 0; }, 1.0);
     // Never fewer bars than 13 down to 10; more when the guarantee lies lower.
-    chart->setChances(chances.exactly, std::min(10, chances.guarantee));
+    chart->setChances(exactly, std::min(10, chances.guarantee));
 }

@@ -16,6 +16,8 @@ const QString kGeneratorQuestion = QStringLiteral(
 const QString kSaveQuestion =
     QStringLiteral("Czy chciałbyś przed zamknięciem zapisać rozwiązania ?");
 const QString kExitQuestion = QStringLiteral("Chcesz już skończyć ?");
+const QString kSearchQuestion =
+    QStringLiteral("Trwa szukanie systemu gwarancyjnego ! Czy rzeczywiście chcesz skończyć ?");
 
 // Asks before a running generator is abandoned; on Yes it stops.
 bool stopRunningGenerator(TZuvoform& w) {
@@ -30,6 +32,13 @@ bool stopRunningGenerator(TZuvoform& w) {
 void TZuvoform::Wyjcie1Click() {
     if (state.run.generatorRunning) {
         if (stopRunningGenerator(*this)) runFarewell(false);
+        return;
+    }
+    if (guarantee->searching()) {
+        if (!platform.question(this, kSearchQuestion, QuestionKind::Warning)) return;
+        // What the search found so far enters the list and is offered for saving.
+        guarantee->stopForExit();
+        if (offerSave(kSaveQuestion) != SaveOffer::Failed) runFarewell(true);
         return;
     }
     // After No the list stays unsaved and is offered again at the next attempt.
@@ -80,6 +89,13 @@ void TZuvoform::FormCloseQuery(bool& canClose) {
     }
     if (state.run.generatorRunning) {
         canClose = stopRunningGenerator(*this);
+        return;
+    }
+    if (guarantee->searching()) {
+        canClose = platform.question(this, kSearchQuestion, QuestionKind::Warning);
+        if (!canClose) return;
+        guarantee->stopForExit();
+        canClose = offerSave(kSaveQuestion) != SaveOffer::Failed;
         return;
     }
     // Once the save question was asked the window closes whatever the answer, unless the

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "model/cover/known.h"
+#include "model/cover/verify.h"
 #include "model/structure.h"
 #include "ui/background_task.h"
 #include "ui/colors.h"
@@ -40,10 +41,14 @@ long long readNumber(const QString& text, long long low, long long high) {
 
 // Position 1 first, outcomes in the order 1, 0, 2: the order a player reads a list in. Each
 // column has its own place among the 3^13 possible ones, so the order needs no comparisons.
-std::vector<std::string> sortedColumns(const cover::Play& play, const cover::System& system) {
+// A stop request leaves the result empty.
+std::vector<std::string> sortedColumns(const cover::Play& play, const cover::System& system,
+                                       const std::stop_token& stop) {
     constexpr std::uint32_t kAllColumns = 1594323;
     std::vector<std::uint32_t> placed(kAllColumns, 0);  // point + 1 at the column's place
-    for (cover::Point p : system) {
+    for (std::size_t i = 0; i < system.size(); ++i) {
+        if ((i & 0xFFFF) == 0 && stop.stop_requested()) return {};
+        const cover::Point p = system[i];
         const std::string column = play.column(p);
         std::uint32_t place = 0;
         for (char c : column) place = place * 3 + (c == '1' ? 0 : c == '0' ? 1 : 2);
@@ -53,6 +58,7 @@ std::vector<std::string> sortedColumns(const cover::Play& play, const cover::Sys
     columns.reserve(system.size());
     for (std::uint32_t entry : placed)
         if (entry != 0) columns.push_back(play.column(entry - 1));
+    if (stop.stop_requested()) return {};
     return columns;
 }
 
@@ -267,9 +273,10 @@ void GuaranteePanel::pollSearch() {
     progressBar->setValue(static_cast<int>(std::clamp(share, 0.0, 1.0) * kProgressSteps));
     if (progress.found) {
         statusLabel->setText(
-            preferred_ ? QStringLiteral("Najlepsza dotąd szansa: %1 % (%2)")
-                             .arg(ui::percentText(progress.chance, 1), columnsText(progress.size))
-                       : QStringLiteral("Najmniejszy dotąd: %1").arg(columnsText(progress.size)));
+            preferred_
+                ? QStringLiteral("Najlepsza dotąd szansa: %1 (%2)")
+                      .arg(ui::percentWithUnit(progress.chance, 1), columnsText(progress.size))
+                : QStringLiteral("Najmniejszy dotąd: %1").arg(columnsText(progress.size)));
     }
     if (!progress.running) finish(false);
 }
@@ -299,45 +306,66 @@ void GuaranteePanel::finish(bool interrupted) {
         return;
     }
     progressBar->setValue(kProgressSteps);
-    const cover::Space space = play_.space();
-    const int hits = 13 - radius();
-    // A system of up to 1,594,323 columns: put in order on a worker thread.
-    // The window keeps answering meanwhile: a new system may come first and leave this one.
+    const double chance = search_.progress().chance;
+    // A system of up to 1,594,323 columns is put in order, and what it guarantees is worked out,
+    // on a worker thread. The window keeps answering meanwhile: a new system may come first and
+    // leave this one, and "Anuluj" leaves the list as it was.
     const std::uint64_t generation = generation_;
     std::vector<std::string> columns;
-    runWhileAnswering(
+    int reach = -1;  // the farthest any played combination lies from its nearest column
+    const bool done = runWhileAnswering(
         this, QStringLiteral("System gwarancyjny"), QStringLiteral("Układam kolumny systemu ..."),
-        [&columns, &best, play = play_](std::stop_token) { columns = sortedColumns(play, best); });
+        [&columns, &reach, &best, play = play_](std::stop_token stop) {
+            columns = sortedColumns(play, best, stop);
+            if (!stop.stop_requested()) reach = cover::coveringRadius(play.space(), best);
+        });
     if (generation != generation_) return;
-    result_.columns = std::move(columns);
     setRunning(false);
-    const QString size = columnsText(result_.columns.size());
-    if (radius() == 0 && !preferred_) {
-        result_.caption =
-            QStringLiteral("System pełny: %1 (13 z 13, wszystkie kombinacje).").arg(size);
-    } else {
-        result_.caption = QStringLiteral(
-                              "System gwarancyjny %1 z 13: %2 zamiast %3 (sprawdzono "
-                              "wszystkie kombinacje).")
-                              .arg(hits)
-                              .arg(size)
-                              .arg(space.size());
-        if (preferred_) {
-            const double chance = search_.progress().chance;
-            result_.caption += QStringLiteral(" Gwarancja %1 trafień z szansą %2 %.")
-                                   .arg(hits)
-                                   .arg(ui::percentText(chance, 1));
-        }
+    if (!done || columns.empty() || reach < 0) {
+        statusLabel->setText(QStringLiteral("Anulowano: lista kolumn bez zmian."));
+        return;
     }
-    statusLabel->setText(QStringLiteral("Gotowe: ") + size + QLatin1Char('.'));
+    result_.columns = std::move(columns);
+    result_.caption = caption(result_.columns.size(), reach, chance);
+    statusLabel->setText(QStringLiteral("Gotowe: ") + columnsText(result_.columns.size()) +
+                         QLatin1Char('.'));
     emit built();
 }
 
+// What the system gives, as checked over every combination: a preferred system that does not
+// reach the chosen guarantee everywhere says its chance and the hits every combination gets.
+QString GuaranteePanel::caption(std::size_t columns, int reach, double chance) const {
+    const cover::Space space = play_.space();
+    const QString size = columnsText(columns);
+    const int hits = 13 - radius();
+    if (reach <= 0)
+        return QStringLiteral("System pełny: %1 (13 z 13, wszystkie kombinacje).").arg(size);
+    if (reach <= radius())
+        return QStringLiteral(
+                   "System gwarancyjny %1 z 13: %2 zamiast %3 (sprawdzono "
+                   "wszystkie kombinacje).")
+            .arg(hits)
+            .arg(size)
+            .arg(space.size());
+    return QStringLiteral(
+               "System preferencyjny: %1 zamiast %2. Szansa na co najmniej %3: %4; każda "
+               "kombinacja daje co najmniej %5 (sprawdzono wszystkie kombinacje).")
+        .arg(size)
+        .arg(space.size())
+        .arg(ui::hitsText(hits), ui::percentWithUnit(chance, 1), ui::hitsText(13 - reach));
+}
+
+void GuaranteePanel::stopForExit() {
+    if (search_.running() || pollTimer->isActive()) interrupt();
+}
+
 void GuaranteePanel::setRunning(bool running) {
+    const bool was = !computeButton->isEnabled();
     computeButton->setEnabled(!running);
     backButton->setEnabled(!running);
     stopButton->setEnabled(running);
     for (QRadioButton* radio : guarantees) radio->setEnabled(!running);
     budgetEdit->setEnabled(!running);
     secondsEdit->setEnabled(!running);
+    if (running != was) emit runningChanged(running);
 }

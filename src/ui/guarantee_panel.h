@@ -45,6 +45,9 @@ class GuaranteePanel : public QFrame {
         hide();
     }
     bool searching() const;
+    // Leaving the program during a search: stops it as "Przerwij" does, so that what was found
+    // enters the list and can be saved.
+    void stopForExit();
     // What the player chose, and a stored choice put back once the panel is open; values out of
     // range are left at the panel's own.
     zuvo::GuaranteeSetup setup() const;
@@ -72,7 +75,8 @@ class GuaranteePanel : public QFrame {
     QTimer* pollTimer = nullptr;
 
   signals:
-    void built();  // result() holds the system
+    void built();                       // result() holds the system
+    void runningChanged(bool running);  // a search began or ended
     void backRequested();
 
   private:
@@ -80,6 +84,7 @@ class GuaranteePanel : public QFrame {
     void interrupt();
     void chooseGuarantee();
     void finish(bool interrupted);
+    QString caption(std::size_t columns, int reach, double chance) const;
     void setRunning(bool running);
     int radius() const;
 

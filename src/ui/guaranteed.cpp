@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <optional>
@@ -25,6 +26,17 @@ void TZuvoform::buildGuarantee() {
     chances = new ChancesDialog(this);
     connect(guarantee, &GuaranteePanel::built, this, &TZuvoform::showGuaranteedSystem);
     connect(guarantee, &GuaranteePanel::backRequested, this, &TZuvoform::guaranteeBack);
+    connect(guarantee, &GuaranteePanel::runningChanged, this, &TZuvoform::searchRunningChanged);
+}
+
+// A search is a running computation as a generator run is: no new system, no file opened or
+// saved underneath it.
+void TZuvoform::searchRunningChanged(bool running) {
+    for (QAction* entry : {shell.Symulacja1, shell.Otworz1, shell.Globalny1, shell.Preferencyjny1})
+        entry->setEnabled(!running);
+    shell.Gwarancyjny1->menuAction()->setEnabled(!running);
+    if (running) shell.Zapisz1->setEnabled(false);
+    updateChancesEntry();
 }
 
 void TZuvoform::openGuaranteePanel() {
@@ -56,7 +68,17 @@ void TZuvoform::showGuaranteedSystem() {
     guaranteeCaption->setText(guarantee->result().caption);
     guaranteeCaption->show();
     guarantee->hide();
+    stage1.GroupBox1->hide();
     g.GroupBox2->show();
+    g.GroupBox2->raise();
+    // The print panel stands beside the list as after a generator run; "Wydruk" opens it.
+    print.Panel31->show();
+    print.Panel31->raise();
+    print.Panel52->hide();
+    print.Panel32->hide();
+    for (QPushButton* button :
+         {print.Button30, print.Button25, print.Button32, print.Button26, print.Button29})
+        button->setEnabled(false);
     g.Button20->setEnabled(false);
     for (QPushButton* button : {g.Button19, g.Button33, g.Button24, g.Button23})
         button->setEnabled(true);

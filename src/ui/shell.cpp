@@ -191,7 +191,13 @@ void TZuvoform::buildIntro() {
     }
     shell.Button27->hide();
     shell.Button28->hide();
-    shell.Button28->setEnabled(false);  // the guaranteed systems are not offered yet
+    shell.Button28->setEnabled(false);  // until the intro ends, as the menu
+    // The same two entries as "System > Nowy > Gwarancyjny", so they are enabled together.
+    auto* guaranteed = new QMenu(shell.Button28);
+    guaranteed->setObjectName(QStringLiteral("Button28Menu"));
+    guaranteed->addAction(shell.Globalny1);
+    guaranteed->addAction(shell.Preferencyjny1);
+    shell.Button28->setMenu(guaranteed);
     connect(shell.Button27, &QPushButton::clicked, this, &TZuvoform::Button27Click);
 
     shell.Label116 = makeCaption(
@@ -294,6 +300,7 @@ void TZuvoform::Timer4Timer() {
         Timer4->stop();
         shell.Button27->show();
         shell.Button28->show();
+        shell.Button28->setEnabled(true);
         enableSystemEntries(*this, true);
     }
 }

@@ -12,19 +12,40 @@
 
 namespace ui {
 
-QString columnsText(unsigned long long count) {
+namespace {
+
+// Polish takes the singular for 1, a "few" form for 2-4 (not 12-14) and the "many" form else.
+QString countedNoun(unsigned long long count, const char* one, const char* few, const char* many) {
     const unsigned long long tens = count % 100;
     const unsigned long long ones = count % 10;
-    if (count == 1) return QStringLiteral("1 kolumna");
-    if (ones >= 2 && ones <= 4 && (tens < 12 || tens > 14))
-        return QStringLiteral("%1 kolumny").arg(count);
-    return QStringLiteral("%1 kolumn").arg(count);
+    const char* noun = count == 1                                           ? one
+                       : ones >= 2 && ones <= 4 && (tens < 12 || tens > 14) ? few
+                                                                            : many;
+    return QString::number(count) + QLatin1Char(' ') + QString::fromUtf8(noun);
+}
+
+}  // namespace
+
+QString columnsText(unsigned long long count) {
+    return countedNoun(count, "kolumna", "kolumny", "kolumn");
+}
+
+QString hitsText(int count) {
+    return countedNoun(static_cast<unsigned long long>(std::max(count, 0)), "trafienie",
+                       "trafienia", "trafień");
 }
 
 QString percentText(double share, int decimals) {
     const double scale = std::pow(10.0, decimals);
-    const double percent = share >= 1.0 ? 100.0 : std::floor(share * 100.0 * scale) / scale;
+    // A share is a sum of doubles: 0.3 may arrive as 0.29999999999999; a margin far below the
+    // last place keeps it from being cut a whole place down. Only certainty reads 100.
+    const double units = std::floor(share * 100.0 * scale + 1e-6);
+    const double percent = share >= 1.0 ? 100.0 : std::min(units / scale, 100.0 - 1.0 / scale);
     return QString::number(std::max(percent, 0.0), 'f', decimals);
+}
+
+QString percentWithUnit(double share, int decimals) {
+    return percentText(share, decimals) + QChar(0x00A0) + QLatin1Char('%');
 }
 
 QFont applicationFont() {

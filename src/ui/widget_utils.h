@@ -25,10 +25,14 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry, in
 
 // "1 kolumna", "3 kolumny", "12 kolumn", "22 kolumny": Polish counts its nouns.
 QString columnsText(unsigned long long count);
+// "1 trafienie", "3 trafienia", "12 trafień", "22 trafienia".
+QString hitsText(int count);
 
 // A chance as a percentage with `decimals` places, "83.8": cut, not rounded, so that a chance
-// short of certainty never reads as 100.
+// short of certainty never reads as 100. Certainty (a share of 1) reads "100.0".
 QString percentText(double share, int decimals);
+// The same followed by a blank that never breaks and "%", so a caption keeps them on one line.
+QString percentWithUnit(double share, int decimals);
 
 // The font every control starts from; the screens are laid out for it.
 QFont applicationFont();

@@ -113,8 +113,9 @@ TEST_F(GuaranteedTest, PreferredStaysWithinItsBudgetAndStatesItsChance) {
     const double chance = cover::coveredChance(play.space(), listedPoints(), 1, play.chances());
     EXPECT_GT(chance, 0.0);
     EXPECT_LT(chance, 1.0);
-    EXPECT_TRUE(window->guaranteeCaption->text().endsWith(
-        QString::fromUtf8(" Gwarancja 12 trafień z szansą %1 %.").arg(ui::percentText(chance, 1))))
+    EXPECT_TRUE(window->guaranteeCaption->text().contains(
+        QString::fromUtf8("Szansa na co najmniej 12 trafień: %1;")
+            .arg(ui::percentWithUnit(chance, 1))))
         << window->guaranteeCaption->text().toStdString();
 }
 
@@ -165,10 +166,10 @@ TEST_F(GuaranteedTest, ChancesOfASmallSystemWorkedByHand) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.guaranteeLabel->text(), QString::fromUtf8("Gwarancja systemu: 11 trafień"));
     // 34 % x 50 % for 13 hits; at least 12 adds 33 % x 50 % and 33 % x 50 % and 34 % x 50 %.
-    EXPECT_EQ(dialog.chanceLabels[0]->text(), QStringLiteral("17.00 %"));
-    EXPECT_EQ(dialog.chanceLabels[1]->text(), QStringLiteral("67.00 %"));
-    EXPECT_EQ(dialog.chanceLabels[2]->text(), QStringLiteral("100.00 %"));
-    EXPECT_EQ(dialog.chanceLabels[3]->text(), QStringLiteral("100.00 %"));
+    EXPECT_EQ(dialog.chanceLabels[0]->text(), QStringLiteral("17.00\u00A0%"));
+    EXPECT_EQ(dialog.chanceLabels[1]->text(), QStringLiteral("67.00\u00A0%"));
+    EXPECT_EQ(dialog.chanceLabels[2]->text(), QStringLiteral("100.00\u00A0%"));
+    EXPECT_EQ(dialog.chanceLabels[3]->text(), QStringLiteral("100.00\u00A0%"));
 }
 
 TEST_F(GuaranteedTest, ClosingTheWindowEndsARunningSearchAtOnce) {

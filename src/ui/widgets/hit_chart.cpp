@@ -6,6 +6,17 @@
 #include "ui/colors.h"
 #include "ui/widget_utils.h"
 
+// The fullest form of a bar's value that fits its slot whole: with its unit, without it, with
+// fewer places; nothing at all rather than a cut number.
+QString THitChart::fittingLabel(const QFontMetrics& metrics, double share, int width) {
+    const int places = share >= 0.1 ? 1 : 2;
+    const QString forms[] = {ui::percentWithUnit(share, places), ui::percentText(share, places),
+                             ui::percentText(share, places - 1), ui::percentText(share, 0)};
+    for (const QString& form : forms)
+        if (metrics.horizontalAdvance(form) <= width) return form;
+    return {};
+}
+
 THitChart::THitChart(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -34,9 +45,10 @@ void THitChart::paintEvent(QPaintEvent*) {
         const int x = i * slot + (slot - barWidth) / 2;
         const int barHeight = static_cast<int>(share * (bottom - top) + 0.5);
         painter.fillRect(QRect(x, bottom - barHeight, barWidth, barHeight), ui::kTeal);
-        const QString percent = ui::percentText(share, share >= 0.1 ? 1 : 2);
-        painter.drawText(QRect(i * slot, bottom - barHeight - textHeight - 2, slot, textHeight),
-                         Qt::AlignCenter, percent + QStringLiteral(" %"));
+        const QString label = fittingLabel(metrics, share, slot - 2);
+        if (!label.isEmpty())
+            painter.drawText(QRect(i * slot, bottom - barHeight - textHeight - 2, slot, textHeight),
+                             Qt::AlignCenter, label);
         painter.drawText(QRect(i * slot, bottom + 2, slot, textHeight), Qt::AlignCenter,
                          QString::number(hits));
     }
