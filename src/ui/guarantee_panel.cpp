@@ -236,7 +236,8 @@ void GuaranteePanel::compute() {
         return;
     }
     GuaranteeSearch::Request request;
-    request.space = space;
+    request.play = play_;
+    request.preferred = preferred_;
     request.radius = radius();
     request.limit = std::chrono::seconds(seconds);
     if (preferred_) {
@@ -247,8 +248,6 @@ void GuaranteePanel::compute() {
                                         .arg(space.size()));
             return;
         }
-        if (chances_.empty()) chances_ = play_.chances();
-        request.chance = chances_;
         request.budget = static_cast<std::size_t>(budget);
     }
     limit_ = request.limit;
