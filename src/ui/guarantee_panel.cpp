@@ -242,7 +242,8 @@ void GuaranteePanel::compute() {
         return;
     }
     GuaranteeSearch::Request request;
-    request.space = space;
+    request.play = play_;
+    request.preferred = preferred_;
     request.radius = radius();
     request.limit = std::chrono::seconds(seconds);
     if (preferred_) {
@@ -253,8 +254,6 @@ void GuaranteePanel::compute() {
                                         .arg(space.size()));
             return;
         }
-        if (chances_.empty()) chances_ = play_.chances();
-        request.chance = chances_;
         request.budget = static_cast<std::size_t>(budget);
     }
     limit_ = request.limit;

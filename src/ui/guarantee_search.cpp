@@ -7,19 +7,38 @@
 
 namespace cover = zuvo::cover;
 
+namespace {
+
+// All searches of one request together stay under about half a gigabyte on any machine.
+constexpr std::uint64_t kMemory = std::uint64_t{400} << 20;
+
+}  // namespace
+
+int GuaranteeSearch::threadsFor(const Request& request, const cover::Filter& filter, int cores) {
+    const std::uint64_t each =
+        std::max<std::uint64_t>(1, cover::searchMemory(filter, request.radius, request.preferred));
+    const auto fit = static_cast<int>(std::min<std::uint64_t>(kMemory / each, 1024));
+    return std::max(1, std::min(cores, fit));
+}
+
 void GuaranteeSearch::start(Request request) {
     stop();
     request_ = std::move(request);
+    filter_ = std::make_shared<const cover::Filter>(request_.play, request_.conditions);
+    chance_.clear();
+    if (request_.preferred) chance_ = request_.play.chances();
     {
         const std::lock_guard lock(mutex_);
         best_.clear();
         bestChance_ = -1;
+        bestHits_ = 0;
     }
-    int threads = request_.threads;
-    if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    int cores = request_.threads;
+    if (cores <= 0) cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    threads_ = threadsFor(request_, *filter_, cores);
     const auto deadline = std::chrono::steady_clock::now() + request_.limit;
-    alive_ = threads;
-    for (int i = 0; i < threads; ++i) {
+    alive_ = threads_;
+    for (int i = 0; i < threads_; ++i) {
         const std::uint64_t seed = request_.seed * 1000003u + static_cast<std::uint64_t>(i);
         workers_.emplace_back(
             [this, seed, deadline](std::stop_token stop) { work(stop, seed, deadline); });
@@ -36,24 +55,25 @@ void GuaranteeSearch::work(std::stop_token stop, std::uint64_t seed,
                            std::chrono::steady_clock::time_point deadline) {
     const cover::SearchLimits limits{deadline, stop};
     const auto improved = [this](const cover::System& system) { offer(system); };
+    const cover::Filter& filter = *filter_;
     const cover::System found =
-        request_.chance.empty()
-            ? cover::searchGlobal(request_.space, request_.radius, seed, limits, improved)
-            : cover::searchPreferred(request_.space, request_.radius, request_.chance,
-                                     request_.budget, seed, limits, improved);
+        request_.preferred ? cover::searchPreferred(filter, request_.radius, chance_,
+                                                    request_.budget, seed, limits, improved)
+                           : cover::searchGlobal(filter, request_.radius, seed, limits, improved);
     offer(found);
     --alive_;
 }
 
-// Every system is checked over the whole space before it may become the best: one that fails
-// is never shown.
+// Every system is checked over every combination that meets the conditions (its columns too)
+// before it may become the best: one that fails is never shown.
 void GuaranteeSearch::offer(const cover::System& system) {
     if (system.empty()) return;
-    const bool preferred = !request_.chance.empty();
-    double chance = 1;
+    const cover::Filter& filter = *filter_;
+    const bool preferred = request_.preferred;
+    double chance = 0;
     if (preferred) {
-        if (system.size() > request_.budget) return;
-        chance = cover::coveredChance(request_.space, system, request_.radius, request_.chance);
+        if (system.size() > request_.budget || !cover::columnsAdmitted(filter, system)) return;
+        chance = cover::coveredChance(request_.play, filter, system, request_.radius);
         const std::lock_guard lock(mutex_);
         if (chance <= bestChance_) return;
     } else {
@@ -61,19 +81,23 @@ void GuaranteeSearch::offer(const cover::System& system) {
             const std::lock_guard lock(mutex_);
             if (!best_.empty() && system.size() >= best_.size()) return;
         }
-        if (!cover::covers(request_.space, system, request_.radius)) return;
+        if (!cover::covers(filter, system, request_.radius)) return;
+        chance = filter.chance();
     }
+    const int hits = cover::leastHits(filter, system);
     const std::lock_guard lock(mutex_);
     const bool better =
         preferred ? chance > bestChance_ : (best_.empty() || system.size() < best_.size());
     if (!better) return;
     best_ = system;
     bestChance_ = chance;
+    bestHits_ = hits;
 }
 
 GuaranteeSearch::Progress GuaranteeSearch::progress() const {
     const std::lock_guard lock(mutex_);
-    return {!best_.empty(), best_.size(), bestChance_, alive_ > 0};
+    return {!best_.empty(), best_.size(), std::max(bestChance_, 0.0),
+            bestHits_,      alive_ > 0,   threads_};
 }
 
 cover::System GuaranteeSearch::best() const {

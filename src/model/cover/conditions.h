@@ -9,6 +9,8 @@ struct CountRange {
     int high = 13;
     bool whole() const { return low <= 0 && high >= 13; }
     bool holds(int count) const { return count >= low && count <= high; }
+    // Both ends within 0..13 and in order.
+    bool valid() const { return low >= 0 && high <= 13 && low <= high; }
     bool operator==(const CountRange&) const = default;
 };
 
@@ -19,6 +21,9 @@ struct Conditions {
     CountRange favourites;  // positions where the outcome has the highest percentage there
     bool none() const {
         return ones.whole() && draws.whole() && twos.whole() && favourites.whole();
+    }
+    bool valid() const {
+        return ones.valid() && draws.valid() && twos.valid() && favourites.valid();
     }
     bool operator==(const Conditions&) const = default;
 };

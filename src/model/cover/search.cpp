@@ -10,6 +10,7 @@
 #include "model/cover/engine.h"
 #include "model/cover/group.h"
 #include "model/cover/known.h"
+#include "model/cover/preferred.h"
 #include "model/cover/verify.h"
 
 namespace zuvo::cover {
@@ -26,9 +27,6 @@ using detail::StrideBalls;
 constexpr std::uint64_t kMaxListed = std::uint64_t{8} << 20;
 constexpr Point kMaxGroup = 65536;
 constexpr int kMatrixDraws = 12;
-// Annealing of the preferred search: temperatures relative to a column's mean loss.
-constexpr double kHot = 0.03;
-constexpr double kCold = 0.0003;
 constexpr int kImages = 256;
 
 struct Deadline {
@@ -379,22 +377,24 @@ System image(const Space& space, const System& system, Rng& rng) {
 }
 
 template <class Balls>
-void improvePreferred(const Space& space, const Balls& balls, const std::vector<double>& chance,
-                      const System& start, std::size_t budget, std::uint64_t seed,
-                      const Deadline& deadline, PreferredReport& report) {
-    // Integer weights keep the running sums exact: the chances scaled to about 2^40 in all.
-    std::vector<std::int64_t> base(chance.size());
-    for (std::size_t p = 0; p < chance.size(); ++p)
-        base[p] = std::max<std::int64_t>(0, std::llround(std::ldexp(chance[p], 40)));
+void improvePreferred(const Space& space, const Balls& balls, std::vector<std::int64_t> base,
+                      const System& start, const System& greedy, std::size_t budget,
+                      std::uint64_t seed, const Deadline& deadline, PreferredReport& report) {
     Engine<Balls> engine(balls, std::move(base), seed);
     const auto expired = [&] { return deadline.expired(); };
     if (!engine.prepare(expired)) return;
     // Images of the global system under symmetries of the space cover just as well but prune
-    // differently: a tenth of the time goes to trying them, and the best pruned one is the start.
+    // differently: a tenth of the time goes to trying them. The best pruned one, or the greedy
+    // choice when that is better, is the start.
     Rng rng(seed);
     const auto tried = Clock::now() + (deadline.at - Clock::now()) / 10;
-    System best;
+    System best = greedy;
     std::int64_t bestCovered = -1;
+    if (!greedy.empty()) {
+        if (!engine.addAll(greedy, expired)) return;
+        bestCovered = engine.coveredBase();
+        if (!engine.clear(expired)) return;
+    }
     for (int i = 0; i < kImages && (i == 0 || Clock::now() < tried); ++i) {
         if (!engine.addAll(i == 0 ? start : image(space, start, rng), expired) ||
             !engine.pruneTo(budget, expired))
@@ -405,28 +405,11 @@ void improvePreferred(const Space& space, const Balls& balls, const std::vector<
         }
         if (!engine.clear(expired)) break;
     }
-    if (best.empty()) return;
+    if (best.empty() || deadline.expired()) return;
     report.offer(best);
-    if (deadline.expired() || !engine.addAll(best, expired)) return;
-    bool pending = false;
-    const auto begin = Clock::now();
-    auto lastReport = begin;
-    const double span = std::chrono::duration<double>(deadline.at - begin).count();
-    engine.anneal(
-        kHot, kCold,
-        [&] {
-            best = engine.centers();
-            pending = true;
-            // Each report is checked over the whole space, so they are spaced out.
-            if (Clock::now() - lastReport > std::chrono::milliseconds(200)) {
-                report.offer(best);
-                pending = false;
-                lastReport = Clock::now();
-            }
-        },
-        [&] { return std::chrono::duration<double>(Clock::now() - begin).count() / span; },
-        expired);
-    if (pending) report.offer(best);
+    if (!engine.clear(expired)) return;
+    detail::annealFrom(engine, best, deadline.at, expired,
+                       [&](const System& better) { report.offer(better); });
 }
 
 }  // namespace
@@ -470,10 +453,27 @@ System searchPreferred(const Space& space, int radius, const std::vector<double>
         report.offer(all);
         return report.best();
     }
-    // A good global system first, pruned to the budget by chance, then exchanges that raise the
-    // covered chance.
-    const auto now = Clock::now();
+    // The greedy choice first, so that an answer comes at once; then a good global system,
+    // pruned to the budget by chance, and exchanges that raise the covered chance.
     const Deadline whole{limits.deadline, limits.stop};
+    const auto expired = [&] { return whole.expired(); };
+    std::vector<std::int64_t> base = detail::scaledWeights(weight);
+    std::unique_ptr<Group> group;
+    std::unique_ptr<ListedBalls> listed;
+    std::unique_ptr<StrideBalls> stride;
+    if (std::uint64_t{n} <= kMaxGroup && n * ballSize(space, radius) <= kMaxListed) {
+        group = std::make_unique<Group>(space);
+        listed = std::make_unique<ListedBalls>(*group, stepBall(*group, identity(space), radius),
+                                               expired);
+        if (!listed->complete()) return report.best();
+    } else {
+        stride = std::make_unique<StrideBalls>(space, radius);
+    }
+    const System greedy = listed ? detail::greedyChoice(*listed, base, budget, expired)
+                                 : detail::greedyChoice(*stride, base, budget, expired);
+    if (!greedy.empty()) report.offer(greedy);
+    if (whole.expired()) return report.best();
+    const auto now = Clock::now();
     const Deadline global{now + (limits.deadline - now) * 3 / 10, limits.stop};
     GlobalSearch search(space, radius, seed, global, Improved{}, quickSystem(space, radius));
     const System start = search.run();
@@ -481,19 +481,13 @@ System searchPreferred(const Space& space, int radius, const std::vector<double>
         report.offer(start);
         return report.best();
     }
-    if (whole.expired()) {
-        // Nothing left for the pruning.
-    } else if (std::uint64_t{n} <= kMaxGroup && n * ballSize(space, radius) <= kMaxListed) {
-        const Group group(space);
-        const ListedBalls balls(group, stepBall(group, identity(space), radius),
-                                [&] { return whole.expired(); });
-        if (balls.complete())
-            improvePreferred(space, balls, weight, start, budget, seed + 1, whole, report);
-    } else {
-        const StrideBalls balls(space, radius);
-        improvePreferred(space, balls, weight, start, budget, seed + 1, whole, report);
-    }
-    if (report.best().empty()) {  // stopped before the pruning ended: any part of the start
+    if (listed)
+        improvePreferred(space, *listed, std::move(base), start, greedy, budget, seed + 1, whole,
+                         report);
+    else
+        improvePreferred(space, *stride, std::move(base), start, greedy, budget, seed + 1, whole,
+                         report);
+    if (report.best().empty()) {  // stopped before anything else: any part of the start
         report.offer(System(start.begin(), start.begin() + static_cast<std::ptrdiff_t>(budget)));
     }
     return report.best();

@@ -7,6 +7,7 @@
 #include <stop_token>
 #include <vector>
 
+#include "model/cover/filter.h"
 #include "model/cover/space.h"
 
 namespace zuvo::cover {
@@ -26,9 +27,23 @@ System searchGlobal(const Space& space, int radius, std::uint64_t seed, const Se
 
 // At most `budget` columns with the greatest covered chance (the chance of the combinations within
 // `radius` of a column); `chance` holds one value per point. Improved is called with each system of
-// greater covered chance.
+// greater covered chance: the first, at least as good as adding the column that adds the most
+// chance one by one, comes within about a second; a stop returns the best so far.
 System searchPreferred(const Space& space, int radius, const std::vector<double>& chance,
                        std::size_t budget, std::uint64_t seed, const SearchLimits& limits,
                        const Improved& improved);
+
+// The same under conditions: every column admitted by `filter`, and only the admitted
+// combinations to cover (or to count in the chance). An inactive filter runs the searches above.
+// The global search returns an empty system when the filter admits nothing.
+System searchGlobal(const Filter& filter, int radius, std::uint64_t seed,
+                    const SearchLimits& limits, const Improved& improved);
+System searchPreferred(const Filter& filter, int radius, const std::vector<double>& chance,
+                       std::size_t budget, std::uint64_t seed, const SearchLimits& limits,
+                       const Improved& improved);
+
+// About the most memory one search takes (bytes), beside the tables the searches share (the
+// chances, the filter); the caller runs as many at once as fit its memory.
+std::uint64_t searchMemory(const Filter& filter, int radius, bool preferred);
 
 }  // namespace zuvo::cover

@@ -101,24 +101,88 @@ double coveredChance(const Space& space, const System& system, int radius,
 }
 
 double HitChances::atLeast(int hits) const {
-    double sum = 0;
-    for (int h = std::max(hits, 0); h <= 13; ++h) sum += exactly[static_cast<std::size_t>(h)];
-    return sum;
+    if (hits > 13) return 0;
+    return atLeastChance[static_cast<std::size_t>(std::max(hits, 0))];
 }
 
-HitChances hitChances(const Play& play, const System& system) {
+namespace {
+
+bool sameSpace(const Space& a, const Space& b) {
+    return a.three == b.three && a.two == b.two;
+}
+
+bool inSpace(const Space& space, const System& system) {
+    const Point n = space.size();
+    return std::all_of(system.begin(), system.end(), [n](Point p) { return p < n; });
+}
+
+}  // namespace
+
+HitChances hitChances(const Play& play, const System& system, const Filter& filter) {
     HitChances result;
     const Space space = play.space();
+    if (system.empty() || !inSpace(space, system)) return result;
+    const bool conditioned = filter.active() && sameSpace(filter.space(), space);
     const auto dist = distances(space, system);
-    const auto chance = play.chances();
+    const ExactChances exact(play);
+    std::array<Weight, 14> sum{};
     int worst = 0;
-    for (std::size_t p = 0; p < dist.size(); ++p) {
-        if (dist[p] == kUncovered) return HitChances{};
+    int worstMeeting = 0;
+    exact.forEach([&](Point p, Weight w) {
         worst = std::max<int>(worst, dist[p]);
-        result.exactly[static_cast<std::size_t>(13 - dist[p])] += chance[p];
+        if (conditioned && filter.admits(p)) worstMeeting = std::max<int>(worstMeeting, dist[p]);
+        sum[static_cast<std::size_t>(13 - dist[p])] += w;
+    });
+    Weight above = 0;
+    for (int h = 13; h >= 0; --h) {
+        const auto k = static_cast<std::size_t>(h);
+        above += sum[k];
+        result.exactly[k] = share(sum[k], exact.total());
+        result.atLeastChance[k] = share(above, exact.total());
     }
     result.guarantee = 13 - worst;
+    result.meetsChance = conditioned ? filter.chance() : 1;
+    result.guaranteeMeeting = conditioned ? 13 - worstMeeting : result.guarantee;
     return result;
+}
+
+bool columnsAdmitted(const Filter& filter, const System& system) {
+    return std::all_of(system.begin(), system.end(), [&](Point p) { return filter.admits(p); });
+}
+
+bool covers(const Filter& filter, const System& system, int radius) {
+    if (!filter.active()) return covers(filter.space(), system, radius);
+    if (system.empty() || radius < 0 || !columnsAdmitted(filter, system)) return false;
+    std::vector<std::uint8_t> dist;
+    boundedDistances(filter.space(), system, radius, dist);
+    return std::none_of(filter.points().begin(), filter.points().end(),
+                        [&](Point p) { return dist[p] == kUncovered; });
+}
+
+double coveredChance(const Play& play, const Filter& filter, const System& system, int radius) {
+    const Space space = play.space();
+    if (radius < 0 || system.empty() || !inSpace(space, system)) return 0;
+    const bool conditioned = filter.active() && sameSpace(filter.space(), space);
+    std::vector<std::uint8_t> dist;
+    boundedDistances(space, system, radius, dist);
+    const ExactChances exact(play);
+    Weight sum = 0;
+    exact.forEach([&](Point p, Weight w) {
+        if (dist[p] != kUncovered && (!conditioned || filter.admits(p))) sum += w;
+    });
+    return share(sum, exact.total());
+}
+
+int leastHits(const Filter& filter, const System& system) {
+    if (system.empty() || !inSpace(filter.space(), system)) return -1;
+    const auto dist = distances(filter.space(), system);
+    int worst = 0;
+    if (filter.active()) {
+        for (Point p : filter.points()) worst = std::max<int>(worst, dist[p]);
+    } else {
+        worst = *std::max_element(dist.begin(), dist.end());
+    }
+    return 13 - worst;
 }
 
 }  // namespace zuvo::cover
