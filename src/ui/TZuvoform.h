@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "io/calibration_file.h"
+#include "model/cover/conditions.h"
 #include "model/program_state.h"
 #include "print/print_run.h"
 #include "ui/analysis_area.h"
@@ -52,9 +53,10 @@ class TZuvoform : public QMainWindow {
     Stage3Area stage3;
     GeneratorArea gen;
     PrintArea print;
-    GuaranteePanel* guarantee = nullptr;  // in place of Stage 2 for a guaranteed system
-    ChancesDialog* chances = nullptr;     // "Szanse trafień"
-    QLabel* guaranteeCaption = nullptr;   // what was built, over the generated list
+    GuaranteePanel* guarantee = nullptr;     // in place of Stage 2 for a guaranteed system
+    ChancesDialog* chances = nullptr;        // "Szanse trafień"
+    QLabel* guaranteeCaption = nullptr;      // what was built, over the generated list
+    zuvo::cover::Conditions listConditions;  // what the guaranteed system in the list was built for
 
     QTimer* Timer1 = nullptr;  // 1000 ms: time limit
     QTimer* Timer2 = nullptr;  // 1 ms: generator step

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/cover/conditions.h"
 #include "model/cover/verify.h"
 
 class QLabel;
@@ -17,10 +18,11 @@ class ChancesDialog : public QDialog {
     explicit ChancesDialog(QWidget* parent);
 
     void showChances(const zuvo::cover::HitChances& chances, std::size_t columns,
-                     std::uint64_t combinations);
+                     std::uint64_t combinations, const zuvo::cover::Conditions& conditions = {});
 
     QLabel* systemLabel = nullptr;
     QLabel* guaranteeLabel = nullptr;
+    QLabel* conditionsLabel = nullptr;      // only for a system built for conditions
     std::array<QLabel*, 4> chanceLabels{};  // 13, at least 12, 11, 10 hits
     THitChart* chart = nullptr;
     QPushButton* closeButton = nullptr;

@@ -14,11 +14,12 @@
 #include <cstdint>
 #include <utility>
 
+#include "model/cover/filter.h"
 #include "model/cover/known.h"
-#include "model/cover/verify.h"
 #include "model/structure.h"
 #include "ui/background_task.h"
 #include "ui/colors.h"
+#include "ui/conditions_dialog.h"
 #include "ui/platform.h"
 #include "ui/widget_utils.h"
 
@@ -80,7 +81,7 @@ GuaranteePanel::GuaranteePanel(Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("GuaranteePanel"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
-    setGeometry(378, 6, 347, 378);
+    setGeometry(378, 6, 347, 428);
     ui::setBackgroundColor(this, ui::kFace);
 
     ui::makeHeading(this, "GuaranteeHeading", QStringLiteral("ETAP  2"), {8, 4, 331, 20});
@@ -130,20 +131,29 @@ GuaranteePanel::GuaranteePanel(Platform& platform, QWidget* parent)
                              QStringLiteral("Limit czasowy (Sek)"));
     ui::makeLabel(this, "SecondsUnit", QStringLiteral("Sek"), {240, 268, 40, 22});
 
+    conditionsButton =
+        ui::makeButton(this, "ButtonConditions", QStringLiteral("Warunki ..."), {10, 296, 104, 24},
+                       QStringLiteral("Gwarancja tylko dla wyników spełniających "
+                                      "warunki"));
+    conditionsSummary = ui::makeLabel(this, "ConditionsSummary", QString(), {122, 296, 213, 24});
+    conditionsCount = ui::makeLabel(this, "ConditionsCountSummary", QString(), {12, 322, 323, 16});
+    ui::setTextColor(conditionsCount, ui::kNavy);
+    conditionsDialog = new ConditionsDialog(platform_, this);
+
     progressBar = new QProgressBar(this);
     progressBar->setObjectName(QStringLiteral("GuaranteeProgress"));
-    progressBar->setGeometry(12, 298, 323, 12);
+    progressBar->setGeometry(12, 346, 323, 12);
     progressBar->setTextVisible(false);
     progressBar->setRange(0, kProgressSteps);
-    statusLabel = ui::makeLabel(this, "GuaranteeStatus", QString(), {12, 312, 323, 30});
+    statusLabel = ui::makeLabel(this, "GuaranteeStatus", QString(), {12, 360, 323, 30});
     statusLabel->setWordWrap(true);
     ui::setTextColor(statusLabel, ui::kNavy);
 
     computeButton = ui::makeButton(this, "ButtonCompute", QStringLiteral("Oblicz"),
-                                   {10, 344, 104, 28}, QStringLiteral("Szukanie systemu"));
-    stopButton = ui::makeButton(this, "ButtonStop", QStringLiteral("Przerwij"), {121, 344, 104, 28},
+                                   {10, 394, 104, 28}, QStringLiteral("Szukanie systemu"));
+    stopButton = ui::makeButton(this, "ButtonStop", QStringLiteral("Przerwij"), {121, 394, 104, 28},
                                 QStringLiteral("Zachowuje najlepszy system znaleziony dotąd"));
-    backButton = ui::makeButton(this, "ButtonBack", QStringLiteral("Wstecz"), {232, 344, 104, 28},
+    backButton = ui::makeButton(this, "ButtonBack", QStringLiteral("Wstecz"), {232, 394, 104, 28},
                                 QStringLiteral("Powrót do Etapu 1"));
     stopButton->setEnabled(false);
 
@@ -155,6 +165,12 @@ GuaranteePanel::GuaranteePanel(Platform& platform, QWidget* parent)
     connect(stopButton, &QPushButton::clicked, this, &GuaranteePanel::interrupt);
     connect(backButton, &QPushButton::clicked, this, &GuaranteePanel::backRequested);
     connect(group_, &QButtonGroup::idClicked, this, &GuaranteePanel::chooseGuarantee);
+    connect(conditionsButton, &QPushButton::clicked, this,
+            [this] { conditionsDialog->edit(play_, conditions_); });
+    connect(conditionsDialog, &QDialog::accepted, this, [this] {
+        conditions_ = conditionsDialog->conditions();
+        showConditions();
+    });
     hide();
 }
 
@@ -171,7 +187,6 @@ void GuaranteePanel::open(const zuvo::Forecast& forecast, bool preferred) {
     cancel();
     play_ = cover::playOf(forecast);
     preferred_ = preferred;
-    chances_.clear();
     const cover::Space space = play_.space();
     const zuvo::StructureCounts counts = zuvo::computeStructureCounts(forecast);
 
@@ -192,6 +207,8 @@ void GuaranteePanel::open(const zuvo::Forecast& forecast, bool preferred) {
         knownSizes[r]->setText(known);
     }
     guarantees[space.length() == 0 ? 0 : 1]->setChecked(true);
+    conditions_ = {};
+    showConditions();
     budgetCaption->setVisible(preferred);
     budgetEdit->setVisible(preferred);
     secondsEdit->setText(QStringLiteral("10"));
@@ -205,6 +222,7 @@ void GuaranteePanel::open(const zuvo::Forecast& forecast, bool preferred) {
 zuvo::GuaranteeSetup GuaranteePanel::setup() const {
     zuvo::GuaranteeSetup s;
     s.hits = 13 - radius();
+    s.conditions = conditions_;
     if (const long long seconds = readNumber(secondsEdit->text(), 1, kMaxSeconds); seconds > 0)
         s.seconds = static_cast<int>(seconds);
     if (preferred_)
@@ -223,6 +241,27 @@ void GuaranteePanel::applySetup(const zuvo::GuaranteeSetup& s) {
         secondsEdit->setText(QString::number(s.seconds));
     if (preferred_ && s.budget >= 1 && s.budget <= play_.space().size())
         budgetEdit->setText(QString::number(s.budget));
+    // Stored conditions are shown as they are; "Oblicz" refuses them if they cannot be used.
+    conditions_ = s.conditions;
+    showConditions();
+}
+
+void GuaranteePanel::showConditions() {
+    if (conditions_.none()) {
+        conditionsSummary->setText(QStringLiteral("bez warunków"));
+        conditionsCount->clear();
+        return;
+    }
+    conditionsSummary->setText(ui::conditionsText(conditions_));
+    if (!ui::conditionsError(play_, conditions_).isEmpty()) {
+        conditionsCount->setText(QStringLiteral("Tych warunków nie da się użyć."));
+        return;
+    }
+    const cover::ConditionsCount count = cover::countConditions(play_, conditions_);
+    conditionsCount->setText(QStringLiteral("Spełnia warunki: %1 z %2 kombinacji (%3)")
+                                 .arg(count.admitted)
+                                 .arg(count.total)
+                                 .arg(ui::percentWithUnit(count.chance, 2)));
 }
 
 // "Preferencyjny" spends half of what "Globalny" would need for the same guarantee.
@@ -241,8 +280,13 @@ void GuaranteePanel::compute() {
                                     .arg(kMaxSeconds));
         return;
     }
+    if (const QString error = ui::conditionsError(play_, conditions_); !error.isEmpty()) {
+        platform_.message(this, error);
+        return;
+    }
     GuaranteeSearch::Request request;
     request.play = play_;
+    request.conditions = conditions_;
     request.preferred = preferred_;
     request.radius = radius();
     request.limit = std::chrono::seconds(seconds);
@@ -305,53 +349,30 @@ void GuaranteePanel::finish(bool interrupted) {
         return;
     }
     progressBar->setValue(kProgressSteps);
-    const double chance = search_.progress().chance;
+    // Both worked out exactly by the search over the combinations that meet the conditions.
+    const GuaranteeSearch::Progress verified = search_.progress();
     // A system of up to 1,594,323 columns is put in order, and what it guarantees is worked out,
     // on a worker thread. The window keeps answering meanwhile: a new system may come first and
     // leave this one, and "Anuluj" leaves the list as it was.
     const std::uint64_t generation = generation_;
     std::vector<std::string> columns;
-    int reach = -1;  // the farthest any played combination lies from its nearest column
-    const bool done = runWhileAnswering(
-        this, QStringLiteral("System gwarancyjny"), QStringLiteral("Układam kolumny systemu ..."),
-        [&columns, &reach, &best, play = play_](std::stop_token stop) {
-            columns = sortedColumns(play, best, stop);
-            if (!stop.stop_requested()) reach = cover::coveringRadius(play.space(), best);
-        });
+    const bool done = runWhileAnswering(this, QStringLiteral("System gwarancyjny"),
+                                        QStringLiteral("Układam kolumny systemu ..."),
+                                        [&columns, &best, play = play_](std::stop_token stop) {
+                                            columns = sortedColumns(play, best, stop);
+                                        });
     if (generation != generation_) return;
     setRunning(false);
-    if (!done || columns.empty() || reach < 0) {
+    if (!done || columns.empty()) {
         statusLabel->setText(QStringLiteral("Anulowano: lista kolumn bez zmian."));
         return;
     }
     result_.columns = std::move(columns);
-    result_.caption = caption(result_.columns.size(), reach, chance);
+    result_.conditions = conditions_;
+    result_.caption = caption(result_.columns.size(), 13 - verified.leastHits, verified.chance);
     statusLabel->setText(QStringLiteral("Gotowe: ") + columnsText(result_.columns.size()) +
                          QLatin1Char('.'));
     emit built();
-}
-
-// What the system gives, as checked over every combination: a preferred system that does not
-// reach the chosen guarantee everywhere says its chance and the hits every combination gets.
-QString GuaranteePanel::caption(std::size_t columns, int reach, double chance) const {
-    const cover::Space space = play_.space();
-    const QString size = columnsText(columns);
-    const int hits = 13 - radius();
-    if (reach <= 0)
-        return QStringLiteral("System pełny: %1 (13 z 13, wszystkie kombinacje).").arg(size);
-    if (reach <= radius())
-        return QStringLiteral(
-                   "System gwarancyjny %1 z 13: %2 zamiast %3 (sprawdzono "
-                   "wszystkie kombinacje).")
-            .arg(hits)
-            .arg(size)
-            .arg(space.size());
-    return QStringLiteral(
-               "System preferencyjny: %1 zamiast %2. Szansa na co najmniej %3: %4; każda "
-               "kombinacja daje co najmniej %5 (sprawdzono wszystkie kombinacje).")
-        .arg(size)
-        .arg(space.size())
-        .arg(ui::hitsText(hits), ui::percentWithUnit(chance, 1), ui::hitsText(13 - reach));
 }
 
 void GuaranteePanel::stopForExit() {
@@ -366,5 +387,6 @@ void GuaranteePanel::setRunning(bool running) {
     for (QRadioButton* radio : guarantees) radio->setEnabled(!running);
     budgetEdit->setEnabled(!running);
     secondsEdit->setEnabled(!running);
+    conditionsButton->setEnabled(!running);
     if (running != was) emit runningChanged(running);
 }

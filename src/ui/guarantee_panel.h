@@ -15,6 +15,7 @@
 #include "model/guarantee_setup.h"
 #include "ui/guarantee_search.h"
 
+class ConditionsDialog;
 class Platform;
 class QButtonGroup;
 class QLabel;
@@ -31,6 +32,7 @@ class GuaranteePanel : public QFrame {
     struct Result {
         std::vector<std::string> columns;
         QString caption;
+        zuvo::cover::Conditions conditions;  // what the system was built for
     };
 
     GuaranteePanel(Platform& platform, QWidget* parent);
@@ -67,6 +69,10 @@ class GuaranteePanel : public QFrame {
     QLabel* budgetCaption = nullptr;
     QLineEdit* budgetEdit = nullptr;  // "Preferencyjny" only
     QLineEdit* secondsEdit = nullptr;
+    QPushButton* conditionsButton = nullptr;  // "Warunki ..."
+    QLabel* conditionsSummary = nullptr;
+    QLabel* conditionsCount = nullptr;
+    ConditionsDialog* conditionsDialog = nullptr;
     QProgressBar* progressBar = nullptr;
     QLabel* statusLabel = nullptr;
     QPushButton* computeButton = nullptr;  // "Oblicz"
@@ -87,12 +93,13 @@ class GuaranteePanel : public QFrame {
     QString caption(std::size_t columns, int reach, double chance) const;
     void setRunning(bool running);
     int radius() const;
+    void showConditions();
 
     Platform& platform_;
     QButtonGroup* group_ = nullptr;
     zuvo::cover::Play play_;
     bool preferred_ = false;
-    std::vector<double> chances_;
+    zuvo::cover::Conditions conditions_;
     std::chrono::steady_clock::time_point started_;
     std::chrono::milliseconds limit_{0};
     GuaranteeSearch search_;

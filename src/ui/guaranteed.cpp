@@ -1,6 +1,7 @@
 // Guaranteed systems in the window: the guarantee panel in place of Stage 2, its system in the
 // generator screen's list, and the hit chances of any system built here.
 #include <QAction>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,23 @@
 #include "ui/widget_utils.h"
 
 namespace cover = zuvo::cover;
+
+namespace {
+
+// A long caption (conditions, a preferred system's chance) takes a smaller font rather than
+// losing its last line under the list's header.
+void fitCaption(QLabel* label) {
+    QFont font = label->font();
+    for (int size = ui::applicationFont().pointSize(); size >= 6; --size) {
+        font.setPointSize(size);
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, label->width(), 10000),
+                                                             Qt::TextWordWrap, label->text());
+        if (needed.height() <= label->height()) break;
+    }
+    label->setFont(font);
+}
+
+}  // namespace
 
 void TZuvoform::buildGuarantee() {
     guarantee = new GuaranteePanel(platform, client);
@@ -65,7 +83,9 @@ void TZuvoform::showGuaranteedSystem() {
     g.ProgressBar1->setMaximum(std::max(count, 1));
     g.ProgressBar1->setValue(count);
     g.Label105->hide();
+    listConditions = guarantee->result().conditions;
     guaranteeCaption->setText(guarantee->result().caption);
+    fitCaption(guaranteeCaption);
     guaranteeCaption->show();
     guarantee->hide();
     stage1.GroupBox1->hide();
@@ -103,24 +123,28 @@ void TZuvoform::updateChancesEntry() {
 
 void TZuvoform::Szanse1Click() {
     const cover::Play play = cover::playOf(state.forecast);
+    // Only a guaranteed system carries conditions; a simulated list never does.
+    const cover::Conditions conditions =
+        state.mode == zuvo::SystemMode::Simulation ? cover::Conditions{} : listConditions;
     // Up to 1,594,323 columns and as many combinations: worked out on a worker thread.
     const std::string* foreign = nullptr;
     cover::HitChances result;
-    const bool done =
-        runWhileAnswering(this, QStringLiteral("Szanse trafień"),
-                          QStringLiteral("Liczę szanse trafień ..."), [&](std::stop_token stop) {
-                              cover::System points;
-                              points.reserve(state.systemList.size());
-                              for (const std::string& column : state.systemList) {
-                                  const std::optional<cover::Point> point = play.point(column);
-                                  if (!point) {
-                                      foreign = &column;
-                                      return;
-                                  }
-                                  points.push_back(*point);
-                              }
-                              if (!stop.stop_requested()) result = cover::hitChances(play, points);
-                          });
+    const bool done = runWhileAnswering(
+        this, QStringLiteral("Szanse trafień"), QStringLiteral("Liczę szanse trafień ..."),
+        [&](std::stop_token stop) {
+            cover::System points;
+            points.reserve(state.systemList.size());
+            for (const std::string& column : state.systemList) {
+                const std::optional<cover::Point> point = play.point(column);
+                if (!point) {
+                    foreign = &column;
+                    return;
+                }
+                points.push_back(*point);
+            }
+            if (stop.stop_requested()) return;
+            result = cover::hitChances(play, points, cover::Filter(play, conditions));
+        });
     if (!done) return;
     if (foreign != nullptr) {
         platform.message(this,
@@ -129,6 +153,6 @@ void TZuvoform::Szanse1Click() {
                              .arg(QString::fromLatin1(foreign->c_str())));
         return;
     }
-    chances->showChances(result, state.systemList.size(), play.space().size());
+    chances->showChances(result, state.systemList.size(), play.space().size(), conditions);
     chances->open();
 }

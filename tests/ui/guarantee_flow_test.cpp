@@ -172,6 +172,8 @@ TEST_F(GuaranteeFlowTest, CertainChanceReadsOneHundredWhateverTheSumSays) {
     chances.guarantee = 12;
     chances.exactly[13] = 0.25;
     chances.exactly[12] = 0.75 - 1e-15;
+    chances.atLeastChance.fill(1 - 1e-15);
+    chances.atLeastChance[13] = 0.25;
     ChancesDialog dialog(window.get());
     dialog.showChances(chances, 9, 81);
     EXPECT_EQ(dialog.guaranteeLabel->text(), QStringLiteral("Gwarancja systemu: 12 trafień"));
