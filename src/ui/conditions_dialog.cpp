@@ -86,21 +86,21 @@ ConditionsDialog::ConditionsDialog(Platform& platform, QWidget* parent)
     : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("ConditionsDialog"));
     setWindowTitle(QStringLiteral("Warunki"));
-    setFixedSize(380, 268);
+    setFixedSize(380, 282);
     setWindowModality(Qt::WindowModal);
 
     QLabel* intro = ui::makeLabel(
         this, "ConditionsIntro",
         QStringLiteral("Gwarancja obejmie tylko wyniki, które spełniają warunki; kolumny "
                        "systemu też je spełniają. Liczy się wszystkie 13 pozycji."),
-        {16, 10, 348, 34});
+        {16, 8, 348, 48});
     intro->setWordWrap(true);
-    ui::makeLabel(this, "ConditionsFrom", QStringLiteral("od"), {176, 50, 48, 18})
+    ui::makeLabel(this, "ConditionsFrom", QStringLiteral("od"), {176, 60, 48, 18})
         ->setAlignment(Qt::AlignCenter);
-    ui::makeLabel(this, "ConditionsTo", QStringLiteral("do"), {236, 50, 48, 18})
+    ui::makeLabel(this, "ConditionsTo", QStringLiteral("do"), {236, 60, 48, 18})
         ->setAlignment(Qt::AlignCenter);
     for (int i = 0; i < 4; ++i) {
-        const int y = 70 + i * 30;
+        const int y = 80 + i * 30;
         const QString name = QString::fromUtf8(kNames[i]);
         ui::makeLabel(this, (QByteArray("ConditionsCaption") + kBoxNames[i]).constData(), name,
                       {24, y, 148, 24});
@@ -111,7 +111,7 @@ ConditionsDialog::ConditionsDialog(Platform& platform, QWidget* parent)
         connect(lowEdits[i], &QLineEdit::textChanged, this, &ConditionsDialog::showCount);
         connect(highEdits[i], &QLineEdit::textChanged, this, &ConditionsDialog::showCount);
     }
-    countLabel = ui::makeLabel(this, "ConditionsCount", QString(), {16, 190, 348, 34});
+    countLabel = ui::makeLabel(this, "ConditionsCount", QString(), {16, 202, 348, 34});
     countLabel->setWordWrap(true);
     QFont bold = countLabel->font();
     bold.setBold(true);
@@ -119,10 +119,10 @@ ConditionsDialog::ConditionsDialog(Platform& platform, QWidget* parent)
     ui::setTextColor(countLabel, ui::kNavy);
 
     clearButton = ui::makeButton(this, "ButtonConditionsClear", QStringLiteral("Bez warunków"),
-                                 {16, 230, 112, 28});
-    okButton = ui::makeButton(this, "ButtonConditionsOk", QStringLiteral("OK"), {184, 230, 88, 28});
+                                 {16, 244, 112, 28});
+    okButton = ui::makeButton(this, "ButtonConditionsOk", QStringLiteral("OK"), {184, 244, 88, 28});
     cancelButton = ui::makeButton(this, "ButtonConditionsCancel", QStringLiteral("Anuluj"),
-                                  {276, 230, 88, 28});
+                                  {276, 244, 88, 28});
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &ConditionsDialog::confirm);
     connect(clearButton, &QPushButton::clicked, this, &ConditionsDialog::clearAll);
