@@ -109,6 +109,30 @@ TEST_F(GuaranteeFlowTest, PreferredCaptionSaysWhatHoldsForEveryCombination) {
         << "the number keeps its unit";
 }
 
+TEST_F(GuaranteeFlowTest, PreferredShowsItsFirstSystemSoonAndKeepsTheBestOnInterrupt) {
+    window->shell.Preferencyjny1->trigger();
+    enterStructure(9, 0);
+    panel().budgetEdit->setText(QStringLiteral("100"));
+    panel().secondsEdit->setText(QStringLiteral("600"));
+    clickButton(panel().computeButton);
+    QElapsedTimer clock;
+    clock.start();
+    while (!panel().statusLabel->text().startsWith(QStringLiteral("Najlepsza")) &&
+           clock.elapsed() < 5000) {
+        QTest::qWait(20);
+        panel().pollSearch();
+    }
+    EXPECT_LT(clock.elapsed(), 5000) << "progress from the first moments";
+    clickButton(panel().stopButton);
+    const std::size_t size = window->state.systemList.size();
+    ASSERT_GT(size, 0u);
+    EXPECT_LE(size, 100u);
+    const QString caption = window->guaranteeCaption->text();
+    EXPECT_TRUE(caption.contains(QString::fromUtf8("Szansa na co najmniej 12 trafień: ") +
+                                 ui::percentWithUnit(bruteForceChance(*window, 12), 1)))
+        << caption.toStdString();
+}
+
 TEST_F(GuaranteeFlowTest, BudgetOutsideTheSpaceIsRefused) {
     window->shell.Preferencyjny1->trigger();
     enterStructure(3, 0);  // 27 combinations
