@@ -1,6 +1,6 @@
-# The libFuzzer target of the system file reader: only with -DZUVO_FUZZ=ON and a clang compiler
-# (fuzz/run.sh configures such a build). Otherwise this file does nothing.
-option(ZUVO_FUZZ "Build the fuzz target of the system file reader (clang only)" OFF)
+# The libFuzzer target of the file readers (system, calibration, forecast): only with
+# -DZUVO_FUZZ=ON and a clang compiler (fuzz/run.sh configures such a build). Otherwise this file does nothing.
+option(ZUVO_FUZZ "Build the fuzz target of the file readers (clang only)" OFF)
 if(NOT ZUVO_FUZZ)
     return()
 endif()
@@ -14,6 +14,7 @@ add_executable(fuzz_system_file
     ${CMAKE_SOURCE_DIR}/fuzz/fuzz_system_file.cpp
     ${CMAKE_SOURCE_DIR}/src/io/system_file.cpp
     ${CMAKE_SOURCE_DIR}/src/io/calibration_file.cpp
+    ${CMAKE_SOURCE_DIR}/src/io/forecast_file.cpp
     ${CMAKE_SOURCE_DIR}/src/io/whole_file.cpp)
 target_include_directories(fuzz_system_file PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/fuzz)
 target_link_libraries(fuzz_system_file PRIVATE Qt6::Core)

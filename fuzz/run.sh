@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Fuzzes the system file reader and the calibration value parser over the corpus.
+# Fuzzes the system file reader, the calibration value parser and the forecast file parser over
+# the corpus.
 # Usage: fuzz/run.sh [seconds]   (default 30; the build goes to build/fuzz or $ZUVO_FUZZ_BUILD)
 set -euo pipefail
 seconds="${1:-30}"
@@ -14,4 +15,5 @@ cmake --build "$build" --target fuzz_system_file
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cp "$root"/fuzz/corpus/* "$work"/
-"$build"/fuzz/fuzz_system_file -max_total_time="$seconds" -max_len=4096 "$work"
+"$build"/fuzz/fuzz_system_file -max_total_time="$seconds" -max_len=4096 \
+    -dict="$root"/fuzz/forecast.dict "$work"

@@ -1,11 +1,13 @@
 #pragma once
 // The program-wide records the main window holds.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/analysis.h"
 #include "model/forecast.h"
 #include "model/generator.h"
+#include "model/guarantee_setup.h"
 #include "model/settings.h"
 #include "model/structure.h"
 #include "model/templates.h"
@@ -34,6 +36,10 @@ struct ProgramState {
     GeneratorRun run;
     RandomSource random;
     SystemList systemList;
+    // Guaranteed systems: the choice read from a forecast file, put on the panel when it opens;
+    // once the panel has opened, its own choice is the one a forecast file stores.
+    std::optional<GuaranteeSetup> guaranteeSetup;
+    bool guaranteePanelOpened = false;
     // Files and shell
     bool resultsUnsaved = false;
     bool listGenerated = true;

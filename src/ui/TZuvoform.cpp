@@ -22,6 +22,7 @@ TZuvoform::TZuvoform(Platform& platformServices, QWidget* parent)
     buildAnalysisPanel();
     buildStage3();
     buildGuarantee();
+    connectForecastEntries();
     buildGeneratorScreen();
     buildPrintPanel();
     buildIntro();

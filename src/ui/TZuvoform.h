@@ -76,7 +76,8 @@ class TZuvoform : public QMainWindow {
     void Symulacja1Click();  // new system
     void Globalny1Click();
     void Preferencyjny1Click();
-    void newSystem(zuvo::SystemMode mode);
+    // False when the list could not be saved: nothing was reset.
+    bool newSystem(zuvo::SystemMode mode);
     void Wyjcie1Click();
     void Timer7Timer();
     void Opissystemu1Click();
@@ -90,6 +91,15 @@ class TZuvoform : public QMainWindow {
     SaveOffer offerSave(const QString& question);
     // Save dialog and write; false only when a chosen file could not be written.
     bool saveThroughDialog();
+
+    // The forecast file
+    void ZapiszPrognoze1Click();
+    void OtworzPrognoze1Click();
+    // Enables "Zapisz prognozę" and "Otwórz prognozę" for the state the program is in.
+    void updateForecastEntries();
+    void connectForecastEntries();  // once every area is built
+    // The guarantee panel has just opened: the choice read from a forecast file goes onto it.
+    void applyStoredGuaranteeSetup();
 
     // Stage 1
     void selectPosition(int k);

@@ -71,6 +71,7 @@ void TZuvoform::runFarewell(bool withStage2Steps) {
     // No input any more; the captions keep their colours (their palette is the same when
     // disabled).
     setEnabled(false);
+    updateForecastEntries();
     Timer7->start();
 }
 

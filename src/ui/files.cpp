@@ -139,4 +139,5 @@ void TZuvoform::Otworz1Click() {
     state.listGenerated = false;
     state.resultsUnsaved = false;
     updateChancesEntry();
+    updateForecastEntries();  // the forecast on hand is not this list's
 }

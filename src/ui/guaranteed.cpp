@@ -60,6 +60,7 @@ void TZuvoform::searchRunningChanged(bool running) {
 void TZuvoform::openGuaranteePanel() {
     stage1.Panel1->hide();
     guarantee->open(state.forecast, state.mode == zuvo::SystemMode::Preferred);
+    applyStoredGuaranteeSetup();
 }
 
 // As Stage 2's "Wstecz": Stage 1 is open again with the forecast as it was.

@@ -39,6 +39,8 @@ void resetModel(zuvo::ProgramState& s) {
     // No position is selected any more, so the editor starts from its rest state.
     s.selectedPosition = 0;
     s.editor = zuvo::PositionEditor{};
+    s.guaranteeSetup.reset();
+    s.guaranteePanelOpened = false;
 }
 
 void resetStage1(TZuvoform& w) {
@@ -122,9 +124,9 @@ void TZuvoform::Symulacja1Click() {
 
 // "Symulacyjny", "Globalny" and "Preferencyjny" all start from an empty Stage 1; the mode only
 // decides what follows Stage 1.
-void TZuvoform::newSystem(zuvo::SystemMode mode) {
+bool TZuvoform::newSystem(zuvo::SystemMode mode) {
     // 1. A list that could not be saved is not thrown away.
-    if (offerSave(QStringLiteral("Zapisać rozwiązania ?")) == SaveOffer::Failed) return;
+    if (offerSave(QStringLiteral("Zapisać rozwiązania ?")) == SaveOffer::Failed) return false;
     state.resultsUnsaved = false;
 
     // 2.
@@ -165,4 +167,6 @@ void TZuvoform::newSystem(zuvo::SystemMode mode) {
     state.analysisDone = false;
     analysis.Label402->hide();
     analysis.Label118->hide();
+    updateForecastEntries();
+    return true;
 }

@@ -107,6 +107,12 @@ void TZuvoform::buildShell() {
         addEntry(shell.Gwarancyjny1, "Preferencyjny1", QStringLiteral("Preferencyjny"));
     shell.Otworz1 = addEntry(shell.System1, "Otworz1", QStringLiteral("Otwórz"));
     shell.Zapisz1 = addEntry(shell.System1, "Zapisz1", QStringLiteral("Zapisz"));
+    shell.System1->addSeparator();
+    shell.OtworzPrognoze1 =
+        addEntry(shell.System1, "OtworzPrognoze1", QStringLiteral("Otwórz prognozę"));
+    shell.ZapiszPrognoze1 =
+        addEntry(shell.System1, "ZapiszPrognoze1", QStringLiteral("Zapisz prognozę"));
+    shell.System1->addSeparator();
     shell.Szanse1 = addEntry(shell.System1, "Szanse1", QStringLiteral("Szanse trafień"));
     shell.System1->setToolTipsVisible(true);  // says why "Szanse trafień" is disabled
     shell.System1->addSeparator();
@@ -126,6 +132,8 @@ void TZuvoform::buildShell() {
     connect(shell.Preferencyjny1, &QAction::triggered, this, &TZuvoform::Preferencyjny1Click);
     connect(shell.Otworz1, &QAction::triggered, this, &TZuvoform::Otworz1Click);
     connect(shell.Zapisz1, &QAction::triggered, this, &TZuvoform::Zapisz1Click);
+    connect(shell.OtworzPrognoze1, &QAction::triggered, this, &TZuvoform::OtworzPrognoze1Click);
+    connect(shell.ZapiszPrognoze1, &QAction::triggered, this, &TZuvoform::ZapiszPrognoze1Click);
     connect(shell.Szanse1, &QAction::triggered, this, &TZuvoform::Szanse1Click);
     connect(shell.Wyjcie1, &QAction::triggered, this, &TZuvoform::Wyjcie1Click);
     connect(shell.Opissystemu1, &QAction::triggered, this, &TZuvoform::Opissystemu1Click);

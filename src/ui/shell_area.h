@@ -20,6 +20,11 @@ struct ShellArea {
     QAction* Zapisz1 = nullptr;  // "Zapisz"
     QAction* Szanse1 = nullptr;  // "Szanse trafień"
     QAction* Wyjcie1 = nullptr;  // "Wyjście"
+
+    // "System" menu: the forecast file, after "Zapisz"
+    QAction* OtworzPrognoze1 = nullptr;  // "Otwórz prognozę"
+    QAction* ZapiszPrognoze1 = nullptr;  // "Zapisz prognozę"
+
     // "Pomoc" menu
     QMenu* Pomoc1 = nullptr;
     QAction* Opissystemu1 = nullptr;  // "Tematy pomocy"

@@ -288,6 +288,7 @@ void TZuvoform::selectPosition(int k) {
     if (k < 1 || k > zuvo::kPositionCount) return;
     state.visited[k - 1] = 1;
     state.selectedPosition = k;
+    updateForecastEntries();
     stage1.Label2->setText(stage1.Label2->text() + stage1.positionButtons[k - 1]->text());
     colourPosition(*this, k, ui::kSilver);
 

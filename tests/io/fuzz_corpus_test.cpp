@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "../fuzz/forecast_file_properties.h"
 #include "../fuzz/system_file_properties.h"
 
 namespace {
@@ -22,10 +23,9 @@ TEST(FuzzCorpus, EveryInputKeepsTheReaderProperties) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         const QByteArray bytes = file.readAll();
-        EXPECT_EQ(fuzzcheck::checkBytes(
-                      std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))),
-                  "")
-            << name.toStdString();
+        const std::string_view view(bytes.constData(), static_cast<size_t>(bytes.size()));
+        EXPECT_EQ(fuzzcheck::checkBytes(view), "") << name.toStdString();
+        EXPECT_EQ(fuzzcheck::checkForecastBytes(view), "") << name.toStdString();
     }
 }
 
