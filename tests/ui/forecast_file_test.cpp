@@ -286,13 +286,16 @@ TEST_F(ForecastFileTest, AGuaranteedSystemKeepsItsChoice) {
     EXPECT_TRUE(panel.guarantees[2]->isChecked()) << "11 hits";
     EXPECT_EQ(panel.budgetEdit->text(), QStringLiteral("33"));
     EXPECT_EQ(panel.secondsEdit->text(), QStringLiteral("45"));
+    EXPECT_EQ(panel.setup().conditions.ones, (zuvo::cover::CountRange{2, 9}));
+    EXPECT_EQ(panel.conditionsSummary->text(), QString::fromUtf8("1: 2–9"));
 
     // Once the panel is open its own choice is saved.
     panel.guarantees[3]->click();  // the radio takes clicks on its text only
     panel.secondsEdit->setText(QStringLiteral("7"));
     save(path);
     const QByteArray text = readAll(path);
-    for (const char* line : {"\nrodzaj: preferencyjny\n", "\ngwarancja: 10\n", "\nlimit: 7\n"})
+    for (const char* line :
+         {"\nrodzaj: preferencyjny\n", "\ngwarancja: 10\n", "\nlimit: 7\n", "\njedynki: 2-9\n"})
         EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
 
     // A typed forecast of the same kind reaches the same panel.
