@@ -150,7 +150,8 @@ System searchPreferred(const Filter& filter, int radius, const std::vector<doubl
     }
     const FilteredBalls balls(filter, radius, expired);
     if (!balls.complete()) return best;
-    const std::vector<Point> greedy = detail::greedyChoice(balls, base, budget, expired);
+    const std::vector<Point> greedy = detail::greedyChoice(
+        balls, base, budget, expired, Clock::now() + std::chrono::milliseconds(500), offer);
     offer(greedy);
     if (expired()) return best;
     // A global system of the conditioned set, when it fits the budget, covers all of it.
