@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "guarantee_conditions.h"
 #include "model/cover/known.h"
 #include "model/cover/play.h"
 #include "model/cover/search.h"
@@ -136,6 +137,7 @@ int main(int argc, char** argv) {
     std::string dir;
     bool onlyOne = false;
     bool preferred = true;
+    bool conditions = false;
     Case only{};
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -145,7 +147,9 @@ int main(int argc, char** argv) {
             dir = argv[++i];
         } else if (arg == "--only" && i + 1 < argc) {
             const std::string which = argv[++i];
-            if (which == "prefer") {
+            if (which == "conditions") {
+                conditions = true;
+            } else if (which == "prefer") {
                 onlyOne = true;
                 only.radius = -1;
             } else if (std::sscanf(which.c_str(), "%d,%d,%d", &only.three, &only.two,
@@ -153,15 +157,17 @@ int main(int argc, char** argv) {
                 onlyOne = true;
                 preferred = false;
             } else {
-                std::fprintf(stderr, "--only takes a,b,R or prefer\n");
+                std::fprintf(stderr, "--only takes a,b,R, prefer or conditions\n");
                 return 2;
             }
         } else {
-            std::fprintf(stderr, "usage: %s [--seconds S] [--write DIR] [--only a,b,R|prefer]\n",
+            std::fprintf(stderr,
+                         "usage: %s [--seconds S] [--write DIR] [--only a,b,R|prefer|conditions]\n",
                          argv[0]);
             return 2;
         }
     }
+    if (conditions) return zuvo::bench::runConditions(seconds, dir);
     std::printf("a b R size best-known seconds verified (%u threads, %.0f s each)\n",
                 std::max(1u, std::thread::hardware_concurrency()), seconds);
     if (onlyOne && only.radius >= 0) {

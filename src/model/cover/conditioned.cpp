@@ -150,7 +150,8 @@ System searchPreferred(const Filter& filter, int radius, const std::vector<doubl
     }
     const FilteredBalls balls(filter, radius, expired);
     if (!balls.complete()) return best;
-    const std::vector<Point> greedy = detail::greedyChoice(balls, base, budget, expired);
+    const std::vector<Point> greedy = detail::greedyChoice(
+        balls, base, budget, expired, Clock::now() + std::chrono::milliseconds(500), offer);
     offer(greedy);
     if (expired()) return best;
     // A global system of the conditioned set, when it fits the budget, covers all of it.
@@ -186,18 +187,20 @@ System searchPreferred(const Filter& filter, int radius, const std::vector<doubl
 std::uint64_t searchMemory(const Filter& filter, int radius, bool preferred) {
     const std::uint64_t n = filter.space().size();
     const std::uint64_t ball = ballSize(filter.space(), radius);
-    // Checking a system: distances, the search's frontiers and the system itself.
+    // Checking a system: distances, the frontiers of the walk and the system itself.
     const std::uint64_t check = 13 * n;
+    // The engine holds about 44 bytes a point, the greedy choice before it about 40.
+    constexpr std::uint64_t kEngine = 44;
     if (filter.active()) {
         const std::uint64_t m = filter.count();
         const std::uint64_t listed =
             m * ball <= FilteredBalls::kMaxListed ? 4 * m * ball + 4 * m : 0;
-        // The engine holds about 44 bytes a point; the greedy choice some 30 while it runs.
-        return check + listed + (preferred ? 44 + 8 + 30 : 44) * m;
+        return check + listed + kEngine * m;
     }
-    // The global search lists balls of its groups (at most 16 MB) and builds systems of the space.
+    // The global search lists balls of its groups (at most 16 MB) and builds systems of the space;
+    // the preferred one adds an engine on the whole space.
     const std::uint64_t global = (std::uint64_t{16} << 20) + check;
-    return preferred ? global + (44 + 8 + 30) * n : global;
+    return preferred ? global + kEngine * n : global;
 }
 
 }  // namespace zuvo::cover

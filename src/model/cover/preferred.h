@@ -16,54 +16,95 @@ namespace zuvo::cover::detail {
 // Past this many steps (candidates times ball size) the greedy choice looks only at the heaviest
 // points as candidates: a ball's weight is mostly near its centre, and the answer must be quick.
 constexpr std::uint64_t kGreedyWork = std::uint64_t{48} << 20;
+// Up to this many steps (columns times ball size squared) each taken column lowers the gains of
+// the candidates it concerns at once; past it, a candidate's gain is walked again when it comes
+// up (lazy greedy: a stale gain is an upper bound, since gains only fall).
+constexpr std::uint64_t kKeptGainsWork = std::uint64_t{512} << 20;
 
-// Lazy greedy: a candidate's gain only falls as others are taken, so a stale gain is an upper
-// bound and only the top of the queue is looked at again. Ends at `budget` columns, when nothing
-// more is gained, or when `expired()` says so (then with the columns taken so far).
-template <class Balls, class Expired>
+// The column adding the most weight, one at a time. Ends at `budget` columns or when nothing more
+// is gained. When the choice is still running at `soon`, `early` gets the columns taken so far
+// filled up to the budget with the candidates of the greatest gains known then, so that an answer
+// comes at once; when `expired()` ends it, it returns the same.
+template <class Balls, class Expired, class Early>
 std::vector<Point> greedyChoice(const Balls& balls, const std::vector<std::int64_t>& weight,
-                                std::size_t budget, Expired&& expired) {
+                                std::size_t budget, Expired&& expired,
+                                std::chrono::steady_clock::time_point soon, Early&& early) {
     const Point n = balls.points();
     const std::uint64_t ball = std::max<std::uint64_t>(1, balls.ballSize());
     std::vector<Point> candidates(n);
     for (Point p = 0; p < n; ++p) candidates[p] = p;
     const std::uint64_t most =
         std::max<std::uint64_t>(kGreedyWork / ball, 2 * std::uint64_t{budget});
+    const auto heavier = [&](Point x, Point y) { return weight[x] > weight[y]; };
     if (most < n) {
-        const auto heavier = [&](Point x, Point y) { return weight[x] > weight[y]; };
         std::nth_element(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(most),
                          candidates.end(), heavier);
         candidates.resize(static_cast<std::size_t>(most));
     }
-    std::vector<std::uint8_t> covered(n, 0);
-    const auto gain = [&](Point c) {
+    const bool kept = std::uint64_t{budget} * ball * ball <= kKeptGainsWork;
+    std::vector<std::uint8_t> covered(n, 0), taken(n, 0), candidate(kept ? n : 0, 0);
+    std::vector<std::int64_t> gain(n, 0);
+    const auto walkGain = [&](Point c) {
         std::int64_t g = 0;
         balls.forEach(c, [&](Point q) {
             if (!covered[q]) g += weight[q];
         });
         return g;
     };
+    std::vector<Point> chosen;
+    // The columns taken so far, filled up to the budget with the candidates of the greatest gains
+    // known now (walked or not since the last column was taken).
+    const auto filled = [&] {
+        std::vector<Point> out = chosen, rest;
+        for (Point c : candidates)
+            if (!taken[c] && gain[c] > 0) rest.push_back(c);
+        const std::size_t k = std::min(rest.size(), budget - std::min(budget, chosen.size()));
+        std::partial_sort(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(k), rest.end(),
+                          [&](Point x, Point y) { return gain[x] > gain[y]; });
+        out.insert(out.end(), rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(k));
+        return out;
+    };
     using Entry = std::pair<std::int64_t, Point>;
     std::vector<Entry> initial;
     initial.reserve(candidates.size());
     for (std::size_t i = 0; i < candidates.size(); ++i) {
-        if ((i & 0x3FF) == 0 && expired()) return {};
-        initial.emplace_back(gain(candidates[i]), candidates[i]);
+        if ((i & 0x3FF) == 0 && expired()) return filled();
+        const Point c = candidates[i];
+        gain[c] = walkGain(c);
+        if (kept) candidate[c] = 1;
+        initial.emplace_back(gain[c], c);
     }
     std::priority_queue<Entry> queue(std::less<Entry>{}, std::move(initial));
-    std::vector<Point> chosen;
+    bool told = false;
     for (std::uint64_t step = 1; chosen.size() < budget && !queue.empty(); ++step) {
-        if ((step & 0x3F) == 0 && expired()) break;
-        const Point c = queue.top().second;
+        if ((step & 0x3F) == 0) {
+            if (expired()) return filled();
+            if (!told && std::chrono::steady_clock::now() >= soon) {
+                told = true;
+                early(filled());
+            }
+        }
+        const auto [stale, c] = queue.top();
         queue.pop();
-        const std::int64_t g = gain(c);
-        if (g <= 0) continue;
-        if (!queue.empty() && g < queue.top().first) {
-            queue.emplace(g, c);
+        if (!kept) gain[c] = walkGain(c);
+        if (gain[c] <= 0) continue;
+        // Walking gains again is what costs here: a gain within 1/64 of the best known will do.
+        const std::int64_t top = queue.empty() ? 0 : queue.top().first;
+        if (gain[c] < stale && !queue.empty() && gain[c] < (kept ? top : top - top / 64)) {
+            queue.emplace(gain[c], c);
             continue;
         }
         chosen.push_back(c);
-        balls.forEach(c, [&](Point q) { covered[q] = 1; });
+        taken[c] = 1;
+        balls.forEach(c, [&](Point q) {
+            if (covered[q]) return;
+            covered[q] = 1;
+            if (!kept) return;
+            const std::int64_t w = weight[q];
+            balls.forEach(q, [&](Point r) {
+                if (candidate[r]) gain[r] -= w;
+            });
+        });
     }
     return chosen;
 }

@@ -28,6 +28,8 @@ constexpr std::uint64_t kMaxListed = std::uint64_t{8} << 20;
 constexpr Point kMaxGroup = 65536;
 constexpr int kMatrixDraws = 12;
 constexpr int kImages = 256;
+// A preferred search that has not finished its greedy choice by then gives what it has.
+constexpr auto kSoon = std::chrono::milliseconds(500);
 
 struct Deadline {
     Clock::time_point at;
@@ -469,8 +471,11 @@ System searchPreferred(const Space& space, int radius, const std::vector<double>
     } else {
         stride = std::make_unique<StrideBalls>(space, radius);
     }
-    const System greedy = listed ? detail::greedyChoice(*listed, base, budget, expired)
-                                 : detail::greedyChoice(*stride, base, budget, expired);
+    const auto soon = Clock::now() + kSoon;
+    const auto early = [&](const System& s) { report.offer(s); };
+    const System greedy = listed
+                              ? detail::greedyChoice(*listed, base, budget, expired, soon, early)
+                              : detail::greedyChoice(*stride, base, budget, expired, soon, early);
     if (!greedy.empty()) report.offer(greedy);
     if (whole.expired()) return report.best();
     const auto now = Clock::now();
