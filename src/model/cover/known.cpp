@@ -296,11 +296,13 @@ std::optional<std::uint64_t> bestKnownSize(int three, int two, int radius) {
         // Covering-code tables for the ternary space.
         static constexpr std::array<std::uint64_t, 14> r1{0,   1,   3,    5,    9,    27,    73,
                                                           186, 486, 1269, 3645, 9477, 27702, 59049};
-        static constexpr std::array<std::uint64_t, 14> r2{0,  1,  1,   3,   3,   8, 17,
-                                                          34, 81, 219, 555, 729, 0, 0};
+        static constexpr std::array<std::uint64_t, 14> r2{0,  1,  1,   3,   3,   8,    17,
+                                                          34, 81, 219, 555, 729, 2187, 6561};
+        static constexpr std::array<std::uint64_t, 14> r3{0,  1,  1,  1,   3,   3,   6,
+                                                          12, 27, 54, 105, 243, 657, 1215};
         if (radius == 1) return r1[static_cast<std::size_t>(n)];
-        if (radius == 2 && r2[static_cast<std::size_t>(n)] != 0)
-            return r2[static_cast<std::size_t>(n)];
+        if (radius == 2) return r2[static_cast<std::size_t>(n)];
+        if (radius == 3) return r3[static_cast<std::size_t>(n)];
         // Two words always leave a word that differs from both everywhere; the three constant
         // words reach radius n - ceil(n/3).
         if (radius >= n - (n + 2) / 3) return 3;
