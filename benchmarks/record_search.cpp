@@ -134,6 +134,7 @@ class Searcher {
             if (best_ > 1) found(h, {0});
             return 1;
         }
+        if (o_.target <= kExactUpTo) return exact(h, step);
         const detail::ListedBalls balls(group_, step, expired);
         detail::Engine<detail::ListedBalls> engine(balls, {}, rng_.next());
         if (!balls.complete() || !engine.prepare(expired)) return group_.size();
@@ -146,6 +147,41 @@ class Searcher {
             },
             expired);
         return smallest;
+    }
+
+    // A few syndromes are settled by trying them all: the set may be moved to contain 0, and the
+    // next one must cover the first combination still uncovered, so it is that combination minus
+    // a step (the steps are closed under negation, so plus one).
+    std::size_t exact(const Matrix& h, const std::vector<Point>& step) {
+        std::vector<std::uint32_t> count(group_.size(), 0);
+        std::vector<Point> chosen;
+        const auto place = [&](Point s, int delta) {
+            for (Point d : step) count[group_.add(s, d)] += static_cast<std::uint32_t>(delta);
+        };
+        const auto firstUncovered = [&] {
+            for (Point p = 0; p < group_.size(); ++p)
+                if (count[p] == 0) return p;
+            return group_.size();
+        };
+        const auto solve = [&](auto&& self) -> bool {
+            const Point u = firstUncovered();
+            if (u == group_.size()) return true;
+            if (chosen.size() == o_.target) return false;
+            for (Point d : step) {
+                const Point s = group_.add(u, d);
+                chosen.push_back(s);
+                place(s, 1);
+                if (self(self)) return true;
+                place(s, -1);
+                chosen.pop_back();
+            }
+            return false;
+        };
+        chosen.push_back(0);
+        place(0, 1);
+        if (!solve(solve)) return o_.target + 1;
+        if (chosen.size() < best_) found(h, chosen);
+        return chosen.size();
     }
 
     void found(const Matrix& h, std::vector<Point> syndromes) {
@@ -180,6 +216,7 @@ class Searcher {
     std::size_t best_ = ~std::size_t{0};
     std::size_t ball_ = 0;
     static constexpr std::size_t kBallWeight = 1 << 20;
+    static constexpr std::size_t kExactUpTo = 3;
 };
 
 bool pair(const char* text, int& x, int& y) {
