@@ -340,6 +340,7 @@ std::optional<std::uint64_t> bestKnownSize(int three, int two, int radius) {
         if (radius >= n - (n + 2) / 3) return 3;
     }
     if (three == 0 && radius >= n / 2) return 2;  // one word leaves its complement at distance n
+    if (const Construction* stored = storedConstruction(three, two, radius)) return stored->size();
     for (const auto& [a, b, r, size] : kFoundMixed)
         if (a == three && b == two && r == radius) return size;
     return std::nullopt;
