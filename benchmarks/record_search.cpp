@@ -4,12 +4,14 @@
 // of syndromes or the time is reached; each smaller construction it finds is verified over the
 // whole space and appended to the results file as a line the records table takes.
 //   record_search --space a,b --radius R --group k1,k2 --target T [--seconds S] [--seed X]
-//                 [--idle N] [--repeat 0|1] [--out FILE]
+//                 [--idle N] [--repeat 0|1] [--matrix c1,c2,...] [--anneal SECONDS]
+//                 [--hot T] [--cold T] [--out FILE]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,7 +33,11 @@ struct Options {
     std::uint64_t seed = 1;
     std::uint64_t idle = 0;  // exchanges without progress per matrix; 0 picks one from the size
     std::string out = "records-found.txt";
-    bool repeat = false;  // a column may serve several coordinates
+    bool repeat = false;        // a column may serve several coordinates
+    std::vector<Point> matrix;  // a fixed matrix to try again and again instead of a walk
+    double anneal = 0;          // seconds of annealing at the target per matrix; 0 for shrinking
+    double hot = 0.6;           // its temperatures, relative to a syndrome's mean loss
+    double cold = 0.05;
 };
 
 // Columns a matrix may use: three-way ones with lowest nonzero digit 1 (the other multiple adds
@@ -65,7 +71,9 @@ class Searcher {
         Matrix walk;
         std::size_t walkSize = ~std::size_t{0};  // syndromes, then fewer distinct steps
         for (std::uint64_t attempt = 1; Clock::now() < end && best_ > o_.target; ++attempt) {
-            Matrix h = walk.column.empty() || rng_.below(2) == 0 ? fresh() : mutated(walk);
+            Matrix h = !o_.matrix.empty()                          ? Matrix{o_.group, o_.matrix}
+                       : walk.column.empty() || rng_.below(2) == 0 ? fresh()
+                                                                   : mutated(walk);
             if (h.column.empty()) continue;
             // Ties are broken by the step ball: a matrix whose steps coincide less covers more.
             const std::size_t size = cover(h, idle, end) * kBallWeight - ball_;
@@ -73,7 +81,7 @@ class Searcher {
                 walk = h;
                 walkSize = size;
             }
-            if (attempt % 50 == 0) {
+            if (attempt % 50 == 0 || o_.anneal > 0) {
                 std::printf("attempt %llu best %zu walk %zu\n",
                             static_cast<unsigned long long>(attempt), best_,
                             walkSize / kBallWeight + 1);
@@ -136,8 +144,10 @@ class Searcher {
         }
         if (o_.target <= kExactUpTo) return exact(h, step);
         const detail::ListedBalls balls(group_, step, expired);
+        if (!balls.complete()) return group_.size();
+        if (o_.anneal > 0) return annealed(h, balls, std::min(end, Clock::now() + annealTime()));
         detail::Engine<detail::ListedBalls> engine(balls, {}, rng_.next());
-        if (!balls.complete() || !engine.prepare(expired)) return group_.size();
+        if (!engine.prepare(expired)) return group_.size();
         std::size_t smallest = group_.size();
         engine.shrink(
             o_.target, idle,
@@ -147,6 +157,36 @@ class Searcher {
             },
             expired);
         return smallest;
+    }
+
+    Clock::duration annealTime() const {
+        return std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double>(o_.anneal));
+    }
+
+    // The target number of syndromes annealed towards covering the most for a while: the target
+    // plus the fewest combinations left uncovered, a finer guide for the walk over matrices than
+    // the smallest complete cover.
+    std::size_t annealed(const Matrix& h, const detail::ListedBalls& balls, Clock::time_point end) {
+        const auto expired = [&] { return Clock::now() >= end; };
+        detail::Engine<detail::ListedBalls> engine(
+            balls, std::vector<std::int64_t>(group_.size(), 1), rng_.next());
+        if (!engine.prepare(expired) || !engine.completeGreedily(expired) ||
+            !engine.pruneTo(o_.target, expired))
+            return group_.size();
+        const auto total = static_cast<std::int64_t>(group_.size());
+        std::int64_t most = engine.coveredBase();
+        const auto begin = Clock::now();
+        const double span = std::chrono::duration<double>(end - begin).count();
+        engine.anneal(
+            o_.hot, o_.cold,
+            [&] {
+                most = std::max(most, engine.coveredBase());
+                if (most == total && engine.size() < best_) found(h, engine.centers());
+            },
+            [&] { return std::chrono::duration<double>(Clock::now() - begin).count() / span; },
+            expired);
+        return o_.target + static_cast<std::size_t>(total - most);
     }
 
     // A few syndromes are settled by trying them all: the set may be moved to contain 0, and the
@@ -247,6 +287,17 @@ int main(int argc, char** argv) {
             o.idle = static_cast<std::uint64_t>(std::atoll(value));
         } else if (arg == "--repeat") {
             o.repeat = std::atoi(value) != 0;
+        } else if (arg == "--matrix") {
+            std::string list = value;
+            std::replace(list.begin(), list.end(), ',', ' ');
+            std::istringstream in(list);
+            for (Point c; in >> c;) o.matrix.push_back(c);
+        } else if (arg == "--anneal") {
+            o.anneal = std::atof(value);
+        } else if (arg == "--hot") {
+            o.hot = std::atof(value);
+        } else if (arg == "--cold") {
+            o.cold = std::atof(value);
         } else if (arg == "--out") {
             o.out = value;
         } else {
@@ -254,10 +305,12 @@ int main(int argc, char** argv) {
         }
     }
     if (!ok || argc % 2 == 0 || !o.space.valid() || o.group.size() > 65536 ||
-        o.group.three > o.space.three || o.group.two > o.space.two || o.radius < 1) {
+        o.group.three > o.space.three || o.group.two > o.space.two || o.radius < 1 ||
+        (!o.matrix.empty() && o.matrix.size() != static_cast<std::size_t>(o.space.length()))) {
         std::fprintf(stderr,
                      "usage: %s --space a,b --radius R --group k1,k2 --target T [--seconds S] "
-                     "[--seed X] [--idle N] [--repeat 0|1] [--out FILE]\n",
+                     "[--seed X] [--idle N] [--repeat 0|1] [--matrix c1,c2,...] [--anneal SECONDS] "
+                     "[--hot T] [--cold T] [--out FILE]\n",
                      argv[0]);
         return 2;
     }
