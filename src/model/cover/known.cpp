@@ -6,6 +6,7 @@
 #include <map>
 #include <tuple>
 
+#include "model/cover/records.h"
 #include "model/cover/verify.h"
 
 namespace zuvo::cover {
@@ -125,6 +126,35 @@ const Code& hammingCode13() {
     return code;
 }
 
+// The stored record constructions of the three-way space, as codes for the direct sums: each
+// also serves a longer space, or one whose last coordinates are two-way.
+const std::vector<Code>& storedCodes() {
+    static const std::vector<Code> all = [] {
+        std::vector<Code> codes;
+        for (const Construction& c : storedConstructions()) {
+            if (c.two != 0) continue;
+            Code code{c.three, c.radius, true, {}, {}};
+            const Space space = c.space();
+            for (Point p : rebuild(c)) {
+                Word w(static_cast<std::size_t>(c.three));
+                for (int i = 0; i < c.three; ++i)
+                    w[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(space.digit(p, i));
+                code.words.push_back(std::move(w));
+            }
+            if (!code.words.empty()) codes.push_back(finish(std::move(code)));
+        }
+        return codes;
+    }();
+    return all;
+}
+
+int shortestStored() {
+    int shortest = 14;
+    for (const Construction& c : storedConstructions())
+        if (c.two == 0) shortest = std::min(shortest, c.three);
+    return shortest;
+}
+
 const std::vector<Code>& shortCodes() {
     static const std::vector<Code> all = [] {
         std::vector<Code> c;
@@ -214,6 +244,8 @@ class Planner {
             for (const Code& code : shortCodes()) use(code);
             if (a + b >= 11 && r >= 2) use(golayCode());
             if (a + b >= 13) use(hammingCode13());
+            if (a + b >= shortestStored())  // shorter spaces never build them
+                for (const Code& code : storedCodes()) use(code);
         }
         memo_[key] = plan;
         return plan;
@@ -296,16 +328,19 @@ std::optional<std::uint64_t> bestKnownSize(int three, int two, int radius) {
         // Covering-code tables for the ternary space.
         static constexpr std::array<std::uint64_t, 14> r1{0,   1,   3,    5,    9,    27,    73,
                                                           186, 486, 1269, 3645, 9477, 27702, 59049};
-        static constexpr std::array<std::uint64_t, 14> r2{0,  1,  1,   3,   3,   8, 17,
-                                                          34, 81, 219, 555, 729, 0, 0};
+        static constexpr std::array<std::uint64_t, 14> r2{0,  1,  1,   3,   3,   8,    17,
+                                                          34, 81, 219, 555, 729, 2187, 6561};
+        static constexpr std::array<std::uint64_t, 14> r3{0,  1,  1,  1,   3,   3,   6,
+                                                          12, 27, 54, 105, 243, 657, 1215};
         if (radius == 1) return r1[static_cast<std::size_t>(n)];
-        if (radius == 2 && r2[static_cast<std::size_t>(n)] != 0)
-            return r2[static_cast<std::size_t>(n)];
+        if (radius == 2) return r2[static_cast<std::size_t>(n)];
+        if (radius == 3) return r3[static_cast<std::size_t>(n)];
         // Two words always leave a word that differs from both everywhere; the three constant
         // words reach radius n - ceil(n/3).
         if (radius >= n - (n + 2) / 3) return 3;
     }
     if (three == 0 && radius >= n / 2) return 2;  // one word leaves its complement at distance n
+    if (const Construction* stored = storedConstruction(three, two, radius)) return stored->size();
     for (const auto& [a, b, r, size] : kFoundMixed)
         if (a == three && b == two && r == radius) return size;
     return std::nullopt;
@@ -316,13 +351,19 @@ std::uint64_t expectedGlobalSize(int three, int two, int radius) {
     const Space space{three, two};
     if (!space.valid() || radius < 0) return 0;
     Planner planner;
-    return planner.best(three, two, radius).size;
+    const std::uint64_t quick = planner.best(three, two, radius).size;
+    const Construction* stored = storedConstruction(three, two, radius);
+    return stored != nullptr ? std::min(quick, stored->size()) : quick;
 }
 
 System quickSystem(const Space& space, int radius) {
     if (!space.valid()) return {};
     radius = std::max(radius, 0);
     System system = buildQuick(space, radius);
+    // A stored construction for the space itself that the direct sums cannot use (a mixed one).
+    if (const Construction* stored = storedConstruction(space.three, space.two, radius);
+        stored != nullptr && stored->size() < system.size())
+        system = rebuild(*stored);
     std::sort(system.begin(), system.end());
     system.erase(std::unique(system.begin(), system.end()), system.end());
     if (!covers(space, system, radius)) {  // never expected; the full space always covers

@@ -17,7 +17,9 @@ TEST(CoverKnown, TableHoldsTheCoveringCodeSizesAndTheTrivialOnes) {
     EXPECT_EQ(bestKnownSize(0, 0, 0), 1u);
     EXPECT_EQ(bestKnownSize(9, 0, 6), 3u);  // the three constant columns reach 9 - 3
     EXPECT_EQ(bestKnownSize(0, 9, 4), 2u);  // a column and its complement
-    EXPECT_FALSE(bestKnownSize(13, 0, 3));
+    EXPECT_EQ(bestKnownSize(13, 0, 3), 1215u);
+    EXPECT_EQ(bestKnownSize(6, 0, 3), 6u);
+    EXPECT_FALSE(bestKnownSize(13, 0, 4));
     EXPECT_FALSE(bestKnownSize(7, 7, 1));  // 14 positions
     EXPECT_FALSE(bestKnownSize(-1, 3, 1));
 }
