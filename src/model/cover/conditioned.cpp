@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/cover/filtered_balls.h"
+#include "model/cover/known.h"
 #include "model/cover/preferred.h"
 #include "model/cover/search.h"
 #include "model/cover/verify.h"
@@ -79,10 +80,16 @@ System searchGlobal(const Filter& filter, int radius, std::uint64_t seed,
         best = std::move(system);
         if (improved) improved(best);
     };
+    // The admitted columns of a good system of the whole space are a start spread evenly over the
+    // admitted points; every other walk starts empty.
+    std::vector<Point> quick;
+    for (Point p : quickSystem(space, radius))
+        if (filter.admits(p)) quick.push_back(filter.place(p));
     // Fresh walks, each allowed to idle twice as long as the last before it gives up.
     for (int tries = 0; !expired() && best.size() != floor; ++tries) {
         Engine<FilteredBalls> engine(balls, {}, rng.next());
         if (!engine.prepare(expired)) break;
+        if (tries % 2 == 0 && !engine.addAll(quick, expired)) break;
         const std::uint64_t idle = (2000 + 4 * m) << std::min(tries, 20);
         engine.shrink(
             floor, idle,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace zuvo::cover {
 
@@ -88,6 +89,56 @@ bool meets(const Conditions& conditions, const ColumnCounts& counts) {
            conditions.twos.holds(counts.twos) && conditions.favourites.holds(counts.favourites);
 }
 
+namespace {
+
+// The count and the exact weight of the columns meeting the conditions, by the columns' counts
+// position by position: a few thousand sums of counts, whatever the size of the space.
+std::pair<std::uint64_t, Weight> countByCounts(const Play& play, const Conditions& conditions) {
+    struct Cell {
+        std::uint64_t count = 0;
+        Weight weight = 0;
+    };
+    std::vector<Cell> cells(kPacked), next(kPacked);
+    std::vector<int> live{0}, nextLive;
+    cells[0] = {1, 1};
+    const auto pos = positions(play);
+    for (std::size_t i = 0; i < 13; ++i) {
+        const Position& p = pos[i];
+        // Sure positions weigh nothing: the weights are those of the open positions.
+        std::array<Weight, 3> w{1, 1, 1};
+        if (p.played.size() > 1) {
+            Weight sum = 0;
+            for (std::size_t v = 0; v < p.played.size(); ++v)
+                sum += w[v] = static_cast<Weight>(
+                    std::max(0, play.percent[i][kOutcomeOrder.find(p.played[v])]));
+            if (sum == 0) w = {1, 1, 1};
+        }
+        nextLive.clear();
+        for (int at : live) {
+            const Cell from = cells[static_cast<std::size_t>(at)];
+            cells[static_cast<std::size_t>(at)] = {};
+            for (std::size_t v = 0; v < p.played.size(); ++v) {
+                Cell& to = next[static_cast<std::size_t>(at + p.packed[v])];
+                if (to.count == 0) nextLive.push_back(at + p.packed[v]);
+                to.count += from.count;
+                to.weight += from.weight * w[v];
+            }
+        }
+        std::swap(cells, next);
+        std::swap(live, nextLive);
+    }
+    std::uint64_t count = 0;
+    Weight weight = 0;
+    for (int at : live)
+        if (meets(conditions, unpack(at))) {
+            count += cells[static_cast<std::size_t>(at)].count;
+            weight += cells[static_cast<std::size_t>(at)].weight;
+        }
+    return {count, weight};
+}
+
+}  // namespace
+
 ConditionsCount countConditions(const Play& play, const Conditions& conditions) {
     ConditionsCount out;
     out.total = play.space().size();
@@ -96,18 +147,9 @@ ConditionsCount countConditions(const Play& play, const Conditions& conditions) 
         out.chance = 1;
         return out;
     }
-    const auto ok = table(conditions);
-    std::vector<std::uint8_t> admitted(out.total);
-    walkCounts(play, [&](Point p, int packed) {
-        admitted[p] = ok[static_cast<std::size_t>(packed)];
-        out.admitted += admitted[p];
-    });
-    const ExactChances exact(play);
-    Weight weight = 0;
-    exact.forEach([&](Point p, Weight w) {
-        if (admitted[p]) weight += w;
-    });
-    out.chance = share(weight, exact.total());
+    const auto [count, weight] = countByCounts(play, conditions);
+    out.admitted = count;
+    out.chance = share(weight, ExactChances(play).total());
     return out;
 }
 
@@ -127,9 +169,7 @@ Filter::Filter(const Play& play, const Conditions& conditions)
         place_[p] = static_cast<Point>(points_.size());
         points_.push_back(p);
     });
-    exact.forEach([&](Point p, Weight w) {
-        if (place_[p] != kOut) weight_ += w;
-    });
+    weight_ = countByCounts(play, conditions).second;
     chance_ = share(weight_, exact.total());
 }
 

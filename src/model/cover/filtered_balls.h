@@ -42,8 +42,6 @@ class FilteredBalls {
         if (!listed_) return walk(i, f);
         for (std::uint32_t e = offset_[i]; e < offset_[i + 1]; ++e) f(entries_[e]);
     }
-    // The space's point of a place, and the place of a point.
-    Point point(Point i) const { return filter_.points()[i]; }
 
   private:
     template <class F>
