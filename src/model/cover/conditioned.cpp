@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/cover/anneal_cover.h"
 #include "model/cover/filtered_balls.h"
 #include "model/cover/known.h"
 #include "model/cover/preferred.h"
@@ -43,6 +44,10 @@ std::vector<Point> placesOf(const Filter& filter, const System& system) {
     for (Point p : system) out.push_back(filter.place(p));
     return out;
 }
+
+// Of the annealing, by the seed's parity so that the searches on two cores differ: a move that
+// uncovers one more point is taken about one time in 55 or in 17.
+constexpr double kTemperature[] = {0.25, 0.35};
 
 System admittedPoints(const Filter& filter) {
     return System(filter.points().begin(), filter.points().end());
@@ -85,11 +90,16 @@ System searchGlobal(const Filter& filter, int radius, std::uint64_t seed,
     std::vector<Point> quick;
     for (Point p : quickSystem(space, radius))
         if (filter.admits(p)) quick.push_back(filter.place(p));
+    // The weighted exchanges find a good cover fast but stall there; the annealing below goes on
+    // from the best of them for the rest of the time.
+    const auto now = Clock::now();
+    const auto exchangesEnd = now + (limits.deadline - now) / 10;
+    const auto exchangesExpired = [&] { return expired() || Clock::now() >= exchangesEnd; };
     // Fresh walks, each allowed to idle twice as long as the last before it gives up.
-    for (int tries = 0; !expired() && best.size() != floor; ++tries) {
+    for (int tries = 0; !exchangesExpired() && best.size() != floor; ++tries) {
         Engine<FilteredBalls> engine(balls, {}, rng.next());
-        if (!engine.prepare(expired)) break;
-        if (tries % 2 == 0 && !engine.addAll(quick, expired)) break;
+        if (!engine.prepare(exchangesExpired)) break;
+        if (tries % 2 == 0 && !engine.addAll(quick, exchangesExpired)) break;
         const std::uint64_t idle = (2000 + 4 * m) << std::min(tries, 20);
         engine.shrink(
             floor, idle,
@@ -102,11 +112,21 @@ System searchGlobal(const Filter& filter, int radius, std::uint64_t seed,
                     lastReport = Clock::now();
                 }
             },
-            expired);
+            exchangesExpired);
         if (!pending.empty()) {
             offer(pending);
             pending.clear();
         }
+    }
+    if (best.size() == floor) return best;
+    detail::AnnealCover<FilteredBalls> walk(balls, rng.next());
+    for (Point p : best.empty() ? quick : placesOf(filter, best)) walk.add(p);
+    if (!walk.completeGreedily(expired)) return best;
+    offer(walk.centers());
+    while (!expired() && walk.size() > floor) {
+        walk.dropCheapest();
+        if (!walk.anneal(kTemperature[seed % 2], expired)) break;
+        offer(walk.centers());
     }
     return best;
 }
