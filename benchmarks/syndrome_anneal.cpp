@@ -7,6 +7,9 @@
 // syndrome is dropped and the walk goes on, until the target or the time.
 //   syndrome_anneal --length n --radius R --rows k --target m [--start m0] [--seconds S]
 //                   [--seed X] [--matrix c1,...,cn] [--fixed 0|1] [--temp T] [--out FILE]
+//                   [--zero-rows r1,...] (syndromes kept in the subgroup where those rows are 0)
+//                   [--keep-syndromes 1] (only the columns move)
+//                   [--orbit p0,...] (each syndrome brings its orbit under the row map r -> p_r)
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -99,8 +102,9 @@ struct Options {
     int varyRow = -1;
     std::vector<Point> syndromes;
     std::uint64_t seed = 1;
-    bool fixed = false;
+    bool fixed = false, keepSyndromes = false;
     std::vector<Point> matrix;
+    std::vector<Point> zeroRows, rowMap;
     std::string out = "anneal-found.txt";
 };
 
@@ -120,9 +124,10 @@ class Annealer {
         const int m = o.start > 0            ? o.start
                       : !o.syndromes.empty() ? static_cast<int>(o.syndromes.size())
                                              : o.target + o.target / 4 + 1;
+        for (Point r : o.zeroRows) zeroMask_ |= join(1u << r, 1u << r);
         for (Point p : o.syndromes) s_.push_back(fromIndex(p));
         for (int i = static_cast<int>(s_.size()); i < m; ++i)
-            s_.push_back(valid_[rng_.below(groupSize())]);
+            s_.push_back(valid_[rng_.below(groupSize())] & ~zeroMask_);
         rebuild();
     }
 
@@ -131,12 +136,16 @@ class Annealer {
                                             std::chrono::duration<double>(o_.seconds));
         std::size_t best = ~std::size_t{0};
         std::uint64_t sinceBest = 0;
+        auto report = Clock::now() + std::chrono::seconds(10);
         for (;; ++now_) {
-            if ((now_ & 0x3FF) == 0) {
-                if (Clock::now() > end) break;
-                if ((now_ & 0xFFFFF) == 0)
-                    std::printf("m %zu uncovered %zu best %zu\n", s_.size(), open_.size(), best),
-                        std::fflush(stdout);
+            if ((now_ & 0x3F) == 0) {
+                const auto t = Clock::now();
+                if (t > end) break;
+                if (t > report) {
+                    std::printf("m %zu uncovered %zu best %zu\n", s_.size(), open_.size(), best);
+                    std::fflush(stdout);
+                    report = t + std::chrono::seconds(10);
+                }
             }
             if (open_.empty()) {
                 found();
@@ -146,7 +155,8 @@ class Annealer {
                 continue;
             }
             if (open_.size() < best) best = open_.size(), sinceBest = 0;
-            if (!o_.fixed && o_.columnEvery > 0 && now_ % o_.columnEvery == 0)
+            if (!o_.fixed &&
+                (o_.keepSyndromes || (o_.columnEvery > 0 && now_ % o_.columnEvery == 0)))
                 columnStep();
             else if (!o_.fixed && o_.patience > 0 && ++sinceBest > o_.patience) {
                 columnMove();
@@ -208,7 +218,23 @@ class Annealer {
     }
     // Adds (by = +1) or takes away (-1) slot i's ball, keeping per slot the points only it covers.
     void place(std::size_t i, int by) {
-        for (Word b : ball_) touch(add(s_[i], b), static_cast<long>(i), by);
+        for (Word m : orbit(s_[i]))
+            for (Word b : ball_) touch(add(m, b), static_cast<long>(i), by);
+    }
+    Word mapRows(Word w) const {
+        Word l = 0, h = 0;
+        for (int r = 0; r < kRows; ++r) {
+            if ((low(w) >> r) & 1) l |= 1u << o_.rowMap[std::size_t(r)];
+            if ((high(w) >> r) & 1) h |= 1u << o_.rowMap[std::size_t(r)];
+        }
+        return join(l, h);
+    }
+    // The syndromes a slot stands for: itself, and under --orbit its images.
+    std::vector<Word> orbit(Word w) const {
+        std::vector<Word> out{w};
+        if (o_.rowMap.empty()) return out;
+        for (Word x = mapRows(w); x != w; x = mapRows(x)) out.push_back(x);
+        return out;
     }
     std::vector<Word> ballOf(const std::vector<Word>& h) {
         ++stamp_;
@@ -266,16 +292,23 @@ class Annealer {
                                ? ball_[t]
                                : ball_[rng_.below(static_cast<std::uint32_t>(ball_.size()))];
             const Word cand = add(u, negate(b));
-            if (tabuValue_[cand] > now_) continue;
+            if (tabuValue_[cand] > now_ || (cand & zeroMask_) != 0) continue;
             long gain = 0;
             std::fill(credit_.begin(), credit_.end(), 0);
-            for (Word d : ball_) {
-                const Word x = add(cand, d);
-                if (count_[x] == 0)
-                    ++gain;
-                else if (count_[x] == 1)
-                    ++credit_[static_cast<std::size_t>(owner_[x])];
-            }
+            const std::vector<Word> members = orbit(cand);
+            ++stamp_;
+            for (Word m : members)
+                for (Word d : ball_) {
+                    const Word x = add(m, d);
+                    if (members.size() > 1) {
+                        if (seen_[x] == stamp_) continue;
+                        seen_[x] = stamp_;
+                    }
+                    if (count_[x] == 0)
+                        ++gain;
+                    else if (count_[x] == 1)
+                        ++credit_[static_cast<std::size_t>(owner_[x])];
+                }
             for (std::size_t i = 0; i < s_.size(); ++i) {
                 if (tabuSlot_.size() == s_.size() && tabuSlot_[i] > now_) continue;
                 const long delta = loss_[i] - credit_[i] - gain;
@@ -323,7 +356,8 @@ class Annealer {
         for (Word w : h_) c.columns.push_back(toIndex(w));
         std::vector<char> seen(groupSize(), 0);
         for (Word s : s_)
-            if (!seen[toIndex(s)]) seen[toIndex(s)] = 1, c.syndromes.push_back(toIndex(s));
+            for (Word m : orbit(s))
+                if (!seen[toIndex(m)]) seen[toIndex(m)] = 1, c.syndromes.push_back(toIndex(m));
         const System system = zuvo::cover::rebuild(c);
         const bool ok = !system.empty() && covers(c.space(), system, o_.radius);
         std::ostringstream line;
@@ -347,6 +381,7 @@ class Annealer {
     std::vector<long> owner_, loss_, credit_;
     std::vector<std::uint64_t> tabuValue_, tabuSlot_, seen_;
     std::uint64_t stamp_ = 0;
+    Word zeroMask_ = 0;
 };
 
 std::vector<Point> parseList(const std::string& text) {
@@ -395,12 +430,22 @@ int main(int argc, char** argv) {
             o.fixed = value == "1";
         else if (key == "--matrix")
             o.matrix = parseList(value);
+        else if (key == "--keep-syndromes")
+            o.keepSyndromes = value == "1";
+        else if (key == "--orbit")
+            o.rowMap = parseList(value);
+        else if (key == "--zero-rows")
+            o.zeroRows = parseList(value);
         else if (key == "--out")
             o.out = value;
         else {
             std::fprintf(stderr, "unknown option %s\n", key.c_str());
             return 2;
         }
+    }
+    if (!o.rowMap.empty() && o.rowMap.size() != static_cast<std::size_t>(kRows)) {
+        std::fprintf(stderr, "--orbit needs one target row per row\n");
+        return 2;
     }
     if (o.n < 1 || o.n > 13 || kRows < 1 || kRows > 12 ||
         (!o.matrix.empty() && o.matrix.size() != static_cast<std::size_t>(o.n))) {
