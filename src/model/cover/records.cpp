@@ -64,15 +64,17 @@ const std::vector<Construction> kStored = {
       16433, 9404,  21536, 33535, 46297, 41374, 46965, 22078, 8072,  51985, 9642,  33825, 7905,
       47114, 25255, 50147, 38321, 2496,  17623, 56098, 13274, 12783, 37729, 52876, 9883,  44621,
       31429, 48160, 54075, 251,   58571, 58310, 14426, 51562, 1344,  17706, 7273}},
-    // 13 three-way, 10 hits: 6 syndromes under a matrix whose first eleven columns are the
-    // ternary Golay check (record 1215).
+    // 13 three-way, 10 hits (the record): cosets of the [11,5] dual of the ternary Golay code,
+    // one for each of five values of the last two positions. Each missing value has three of
+    // them as neighbours, and their labels differ, so the three cosets there make a translate of
+    // the Golay code itself, whose covering radius is 2.
     {13,
      0,
      3,
      8,
      0,
-     {1, 3, 9, 27, 81, 208, 203, 188, 116, 43, 372, 729, 2187},
-     {3461, 350, 200, 1760, 1517, 5648}},
+     {243, 81, 27, 9, 3, 1, 609, 203, 439, 674, 371, 729, 2187},
+     {0, 2501, 1043, 2916, 6367}},
     // 4 three-way and 4 two-way, 12 hits: the full group under a mixing matrix.
     {4,
      4,
