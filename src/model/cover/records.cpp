@@ -40,9 +40,8 @@ const std::vector<Construction> kStored = {
      {1, 3, 9, 27, 81, 243, 729, 2187, 121},
      {2347, 3045, 5066, 5571, 3187, 1907, 3577, 1972, 5263, 2003, 1950, 1876, 1633, 4475, 2655,
       3017, 4503, 4623}},
-    // 10 hits for 10 and 12 three-way positions: above the records (105, 657) but well below what
-    // a search finds in seconds; closed under adding 1 on positions 1-3 (and, for 12, on
-    // positions 4-6 too).
+    // 10 hits for 10 three-way positions: above the record (105) but well below what a search
+    // finds in seconds; closed under adding 1 on positions 1-3.
     {10,
      0,
      3,
@@ -52,18 +51,21 @@ const std::vector<Construction> kStored = {
      {222,   443,   668,   742,   3053,  3282,  3503,  4126,  4972,  5888,  6113,  6342,
       6779,  7305,  7609,  7809,  9839,  10383, 10689, 10885, 11029, 11335, 11535, 12899,
       14368, 14708, 14908, 15216, 15360, 15554, 15862, 16942, 17898, 18436, 18636, 18938}},
+    // 12 three-way, 10 hits: the first three positions take the nine values with digit sum 0,
+    // and a label (digit 1 minus digit 2) picks which of three parts of a code on the
+    // other nine positions follows them; each part is a union of cosets of 111000000 there.
     {12,
      0,
      3,
      10,
      0,
-     {8, 1, 3, 72, 9, 27, 81, 243, 729, 2187, 6561, 19683},
-     {9318,  31071, 17319, 55781, 28353, 3727,  23255, 50304, 29312, 25518, 50777, 39250, 4663,
-      33344, 42510, 31881, 35319, 42335, 43464, 53913, 44308, 18296, 23230, 35445, 44796, 54676,
-      39536, 30178, 19911, 24677, 955,   14986, 42186, 27120, 26801, 12153, 36683, 6533,  23086,
-      16433, 9404,  21536, 33535, 46297, 41374, 46965, 22078, 8072,  51985, 9642,  33825, 7905,
-      47114, 25255, 50147, 38321, 2496,  17623, 56098, 13274, 12783, 37729, 52876, 9883,  44621,
-      31429, 48160, 54075, 251,   58571, 58310, 14426, 51562, 1344,  17706, 7273}},
+     {4, 7, 1, 9, 27, 72, 81, 243, 729, 2187, 6561, 19683},
+     {49089, 9300,  54336, 32043, 3084,  40728, 21630, 17640, 28110, 18696, 58689, 10047, 1545,
+      52656, 7197,  24429, 40500, 23877, 26550, 12705, 40632, 35223, 38880, 49068, 5028,  35685,
+      41859, 41682, 39273, 51162, 26856, 9768,  32649, 23154, 5148,  12555, 46557, 20220, 16818,
+      22992, 50271, 20055, 225,   47430, 7665,  35400, 15291, 57396, 25746, 29448, 6771,  56463,
+      55614, 13416, 33747, 42120, 16608, 4095,  40407, 33600, 9072,  41556, 7776,  45363, 30036,
+      33615, 50775, 40809, 30624, 25155, 58869, 58083, 6447,  6078}},
     // 13 three-way, 10 hits (the record): cosets of the [11,5] dual of the ternary Golay code,
     // one for each of five values of the last two positions. Each missing value has three of
     // them as neighbours, and their labels differ, so the three cosets there make a translate of
