@@ -192,6 +192,12 @@ int main(int argc, char** argv) {
     Rng rng{o.seed * 0x9E3779B97F4A7C15ull | 1};
     int points = 1;
     for (int i = 0; i < o.k; ++i) points *= 3;
+    // A column outside Z3^k would index past the neighbourhood table.
+    for (int c : o.matrix)
+        if (c < 0 || c >= points) {
+            std::fprintf(stderr, "matrix column %d is not a syndrome of Z3^%d\n", c, o.k);
+            return 2;
+        }
     // H = [I | A] loses nothing for a matrix of full rank; only A's columns move.
     std::vector<int> columns = o.matrix;
     if (columns.empty())
