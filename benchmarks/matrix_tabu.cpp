@@ -1,0 +1,351 @@
+// Offline search for 12-hit matrix-method codes with the syndromes and the matrix moving in one
+// tabu search: S + {0, +-h_1, ..., +-h_n} must be all of Z3^k. Each step picks an unreached
+// point u and scores every move that reaches it: a syndrome swapped for a point of u - T, or a
+// free column of H = [I | A] replaced by +-(u - s) for a syndrome s. The move that leaves fewest
+// points unreached wins (each scored exactly); recently undone moves are tabu. Each cover is
+// verified over the whole space and appended to the output as a line the records table takes,
+// then the syndrome that reaches fewest points alone is dropped.
+//   matrix_tabu --length n --rows k --start m [--target m] [--seconds S] [--seed X]
+//               [--stall I] [--matrix c1,...,cn] [--out FILE]
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/cover/records.h"
+#include "model/cover/verify.h"
+
+namespace {
+
+using namespace zuvo::cover;
+
+struct Rng {
+    std::uint64_t s;
+    std::uint64_t next() {
+        s ^= s << 13;
+        s ^= s >> 7;
+        s ^= s << 17;
+        return s;
+    }
+    int below(std::size_t n) { return static_cast<int>(next() % n); }
+};
+
+// Z3^k with points as base-3 numbers, digit r being row r.
+struct Group {
+    int k = 0, points = 1;
+    std::vector<int> neg;
+    explicit Group(int rows) : k(rows) {
+        for (int i = 0; i < k; ++i) points *= 3;
+        neg.resize(points);
+        for (int a = 0; a < points; ++a) neg[a] = add(a, a);  // -a = 2a over Z3
+    }
+    int add(int a, int b) const {
+        int r = 0;
+        for (int i = 0, p = 1; i < k; ++i, p *= 3) r += ((a / p % 3 + b / p % 3) % 3) * p;
+        return r;
+    }
+    int sub(int a, int b) const { return add(a, neg[b]); }
+    int line(int a) const { return std::min(a, neg[a]); }
+};
+
+struct Options {
+    int n = 0, k = 0, start = 0, target = 1;
+    long stall = 200000;
+    double seconds = 600;
+    std::uint64_t seed = 1;
+    std::vector<int> matrix;
+    std::string out = "matrix-found.txt";
+};
+
+class Search {
+public:
+    Search(const Options& o, Rng& rng) : o_(o), g_(o.k), rng_(rng) {
+        const int p = g_.points;
+        addTable_.resize(static_cast<std::size_t>(p) * p);
+        for (int a = 0; a < p; ++a)
+            for (int b = 0; b < p; ++b) addTable_[static_cast<std::size_t>(a) * p + b] = g_.add(a, b);
+        columns_ = o.matrix;
+        if (columns_.empty())
+            for (int i = 0, q = 1; i < o.k; ++i, q *= 3) columns_.push_back(q);
+        while (static_cast<int>(columns_.size()) < o.n) {
+            const int c = 1 + rng_.below(p - 1);
+            if (!hasLine(c, -1)) columns_.push_back(c);
+        }
+        slot_.assign(p, -1);
+        while (static_cast<int>(s_.size()) < std::min(o.start, p)) {
+            const int v = rng_.below(p);
+            if (slot_[v] < 0) slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
+        }
+        rebuildCounts();
+    }
+
+    int unreached() const { return static_cast<int>(open_.size()); }
+    const std::vector<int>& columns() const { return columns_; }
+    const std::vector<int>& syndromes() const { return s_; }
+
+    // One tabu step; returns false when no move was allowed.
+    bool step(long it, int best) {
+        const int u = open_[rng_.below(open_.size())];
+        const int m = static_cast<int>(s_.size());
+        // Points only syndrome i reaches are lost with it.
+        // Points stay unreached longer gain weight, so the search leaves what it keeps failing.
+        for (int w : open_) ++weight_[w];
+        std::vector<long>& loss = loss_;
+        loss.assign(m, 0), plainLoss_.assign(m, 0);
+        for (int i = 0; i < m; ++i)
+            for (int t : steps_) {
+                const int w = sum(s_[i], t);
+                if (count_[w] == 1) loss[i] += weight_[w], ++plainLoss_[i];
+            }
+        long bestDelta = 1L << 60;
+        int ties = 0;
+        Move chosen{};
+        auto consider = [&](long delta, int plain, const Move& mv, bool tabu) {
+            if (tabu && unreached() + plain >= best) return;
+            if (delta < bestDelta)
+                bestDelta = delta, chosen = mv, ties = 1;
+            else if (delta == bestDelta && rng_.below(++ties) == 0)
+                chosen = mv;
+        };
+        credit_.assign(m, 0), plainCredit_.assign(m, 0);
+        for (int t : steps_) {
+            const int v = g_.sub(u, t);
+            if (slot_[v] >= 0) continue;
+            long gain = 0;
+            int plainGain = 0;
+            touched_.clear();
+            for (int t2 : steps_) {
+                const int w = sum(v, t2);
+                if (count_[w] == 0) gain += weight_[w], ++plainGain;
+                if (count_[w] == 1) {
+                    const int i = slot_[owners_[w]];
+                    if (credit_[i] == 0 && plainCredit_[i] == 0) touched_.push_back(i);
+                    credit_[i] += weight_[w], ++plainCredit_[i];
+                }
+            }
+            for (int i = 0; i < m; ++i)
+                consider(loss[i] - credit_[i] - gain, plainLoss_[i] - plainCredit_[i] - plainGain,
+                         Move{0, i, v}, addTabu_[v] > it || dropTabu_[s_[i]] > it);
+            for (int i : touched_) credit_[i] = 0, plainCredit_[i] = 0;
+        }
+        for (int j = o_.k; j < o_.n; ++j) {
+            // Take column j out, score every replacement that reaches u, put it back.
+            const int h = columns_[j], mh = g_.neg[h];
+            long lost = 0;
+            int plainLost = 0;
+            for (int s : s_)
+                for (int w : {sum(s, h), sum(s, mh)})
+                    if (--count_[w] == 0) lost += weight_[w], ++plainLost;
+            for (int s : s_) {
+                const int c = g_.line(g_.sub(u, s));
+                if (c == 0 || hasLine(c, j)) continue;
+                ++stamp_;
+                long gain = 0;
+                int plainGain = 0;
+                for (int s2 : s_)
+                    for (int w : {sum(s2, c), sum(s2, g_.neg[c])})
+                        if (count_[w] == 0 && seen_[w] != stamp_)
+                            seen_[w] = stamp_, gain += weight_[w], ++plainGain;
+                consider(lost - gain, plainLost - plainGain, Move{1, j, c},
+                         columnTabu_[c] > it || indexTabu_[j] > it);
+            }
+            for (int s : s_) ++count_[sum(s, h)], ++count_[sum(s, mh)];
+        }
+        if (bestDelta == (1L << 60)) return false;
+        if (chosen.kind == 0) {
+            const int gone = s_[chosen.index];
+            dropTabu_[chosen.value] = it + 3 + rng_.below(4);
+            addTabu_[gone] = it + 7 + rng_.below(8);
+            removeSyndrome(chosen.index);
+            addSyndrome(chosen.value);
+        } else {
+            const int old = g_.line(columns_[chosen.index]);
+            columnTabu_[old] = it + 10 + rng_.below(10);
+            indexTabu_[chosen.index] = it + 2 + rng_.below(3);
+            columns_[chosen.index] = chosen.value;
+            rebuildCounts();
+        }
+        return true;
+    }
+
+    // Drops the syndrome that reaches fewest points alone.
+    void dropOne() {
+        int worst = 0, fewest = 1 << 30;
+        for (int i = 0; i < static_cast<int>(s_.size()); ++i) {
+            int alone = 0;
+            for (int t : steps_) alone += count_[sum(s_[i], t)] == 1;
+            if (alone < fewest) fewest = alone, worst = i;
+        }
+        removeSyndrome(worst);
+    }
+
+    void kick(int syndromes) {
+        for (int r = 0; r < syndromes; ++r) {
+            const int v = rng_.below(g_.points);
+            if (slot_[v] >= 0) continue;
+            removeSyndrome(rng_.below(s_.size()));
+            addSyndrome(v);
+        }
+    }
+
+    void resetTabu() {
+        weight_.assign(g_.points, 1);
+        addTabu_.assign(g_.points, 0), dropTabu_.assign(g_.points, 0);
+        columnTabu_.assign(g_.points, 0), indexTabu_.assign(o_.n, 0);
+    }
+
+private:
+    struct Move {
+        int kind, index, value;
+    };
+
+    int sum(int a, int b) const {
+        return addTable_[static_cast<std::size_t>(a) * g_.points + b];
+    }
+    bool hasLine(int c, int except) const {
+        for (int j = 0; j < static_cast<int>(columns_.size()); ++j)
+            if (j != except && g_.line(columns_[j]) == g_.line(c)) return true;
+        return false;
+    }
+
+    void rebuildCounts() {
+        steps_ = {0};
+        for (int c : columns_) steps_.push_back(c), steps_.push_back(g_.neg[c]);
+        count_.assign(g_.points, 0), owners_.assign(g_.points, 0), seen_.assign(g_.points, 0);
+        at_.assign(g_.points, -1), open_.clear();
+        if (addTabu_.empty()) resetTabu();
+        for (int s : s_)
+            for (int t : steps_) ++count_[sum(s, t)], owners_[sum(s, t)] += s;
+        for (int v = 0; v < g_.points; ++v)
+            if (count_[v] == 0) at_[v] = static_cast<int>(open_.size()), open_.push_back(v);
+    }
+    void removeSyndrome(int i) {
+        const int gone = s_[i];
+        for (int t : steps_) {
+            const int w = sum(gone, t);
+            owners_[w] -= gone;
+            if (--count_[w] == 0) at_[w] = static_cast<int>(open_.size()), open_.push_back(w);
+        }
+        slot_[gone] = -1;
+        s_[i] = s_.back(), slot_[s_[i]] = i, s_.pop_back();
+        if (i == static_cast<int>(s_.size())) slot_[gone] = -1;
+    }
+    void addSyndrome(int v) {
+        slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
+        for (int t : steps_) {
+            const int w = sum(v, t);
+            owners_[w] += v;
+            if (count_[w]++ == 0) {
+                open_[at_[w]] = open_.back(), at_[open_.back()] = at_[w];
+                open_.pop_back(), at_[w] = -1;
+            }
+        }
+    }
+
+    const Options& o_;
+    Group g_;
+    Rng& rng_;
+    std::vector<int> addTable_, columns_, s_, slot_, steps_, count_, at_, open_, touched_, seen_;
+    std::vector<long> loss_, credit_, weight_;
+    std::vector<int> plainCredit_, plainLoss_;
+    std::vector<long> owners_, addTabu_, dropTabu_, columnTabu_, indexTabu_;
+    int stamp_ = 0;
+};
+
+// Verified over the whole space by the model's own walk before it is written.
+bool report(const Options& o, const std::vector<int>& columns, std::vector<int> s) {
+    std::sort(s.begin(), s.end());
+    Construction c{o.n, 0, 1, o.k, 0, {columns.begin(), columns.end()}, {s.begin(), s.end()}};
+    const System system = rebuild(c);
+    const bool ok = !system.empty() && covers(c.space(), system, 1);
+    std::ostringstream line;
+    line << "{" << o.n << ", 0, 1, " << o.k << ", 0, {";
+    for (std::size_t j = 0; j < columns.size(); ++j) line << (j ? ", " : "") << columns[j];
+    line << "}, {";
+    for (std::size_t j = 0; j < s.size(); ++j) line << (j ? ", " : "") << s[j];
+    line << "}},  // " << system.size() << " columns" << (ok ? "" : " NOT A COVER");
+    std::printf("%s\n", line.str().c_str());
+    std::fflush(stdout);
+    std::ofstream(o.out, std::ios::app) << line.str() << "\n";
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string key = argv[i], value = argv[i + 1];
+        if (key == "--length")
+            o.n = std::stoi(value);
+        else if (key == "--rows")
+            o.k = std::stoi(value);
+        else if (key == "--start")
+            o.start = std::stoi(value);
+        else if (key == "--target")
+            o.target = std::stoi(value);
+        else if (key == "--seconds")
+            o.seconds = std::stod(value);
+        else if (key == "--seed")
+            o.seed = std::stoull(value);
+        else if (key == "--stall")
+            o.stall = std::stol(value);
+        else if (key == "--out")
+            o.out = value;
+        else if (key == "--matrix") {
+            std::stringstream in(value);
+            for (std::string item; std::getline(in, item, ',');)
+                o.matrix.push_back(std::stoi(item));
+        }
+    }
+    // The addition table has points^2 entries: 3^7 keeps it under 20 MB.
+    if (o.n < 1 || o.n > 13 || o.k < 1 || o.k >= o.n || o.k > 7 || o.start < 1 ||
+        (!o.matrix.empty() && static_cast<int>(o.matrix.size()) != o.n)) {
+        std::fprintf(stderr, "need --length 2..13, --rows 1..min(n-1,7), --start m, n columns\n");
+        return 2;
+    }
+    int points = 1;
+    for (int i = 0; i < o.k; ++i) points *= 3;
+    for (int c : o.matrix)
+        if (c <= 0 || c >= points) {
+            std::fprintf(stderr, "matrix column %d is not a nonzero syndrome of Z3^%d\n", c, o.k);
+            return 2;
+        }
+    Rng rng{o.seed * 0x9E3779B97F4A7C15ull | 1};
+    Search search(o, rng);
+    const auto begin = std::chrono::steady_clock::now();
+    auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    };
+    int best = search.unreached();
+    long sinceBest = 0;
+    double lastPrint = 0;
+    for (long it = 1; elapsed() < o.seconds; ++it) {
+        if (search.unreached() == 0) {
+            const bool ok = report(o, search.columns(), search.syndromes());
+            if (!ok || static_cast<int>(search.syndromes().size()) <= o.target) break;
+            search.dropOne();
+            search.resetTabu();
+            best = search.unreached(), sinceBest = 0;
+            continue;
+        }
+        if (!search.step(it, best)) continue;
+        if (search.unreached() < best)
+            best = search.unreached(), sinceBest = 0;
+        else if (++sinceBest > o.stall) {
+            search.kick(2);
+            best = search.unreached(), sinceBest = 0;
+        }
+        if (elapsed() - lastPrint > 10) {
+            lastPrint = elapsed();
+            std::printf("%.0f s: %zu syndromes, %d unreached (best %d)\n", lastPrint,
+                        search.syndromes().size(), search.unreached(), best);
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}
