@@ -6,7 +6,7 @@
 // verified over the whole space and appended to the output as a line the records table takes,
 // then the syndrome that reaches fewest points alone is dropped.
 //   matrix_tabu --length n --rows k --start m [--target m] [--seconds S] [--seed X]
-//               [--stall I] [--matrix c1,...,cn] [--out FILE]
+//               [--stall I] [--matrix c1,...,cn] [--syndromes s1,...] [--out FILE]
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -57,7 +57,7 @@ struct Options {
     long stall = 200000;
     double seconds = 600;
     std::uint64_t seed = 1;
-    std::vector<int> matrix;
+    std::vector<int> matrix, syndromes;
     std::string out = "matrix-found.txt";
 };
 
@@ -76,6 +76,8 @@ public:
             if (!hasLine(c, -1)) columns_.push_back(c);
         }
         slot_.assign(p, -1);
+        for (int v : o.syndromes)
+            if (slot_[v] < 0) slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
         while (static_cast<int>(s_.size()) < std::min(o.start, p)) {
             const int v = rng_.below(p);
             if (slot_[v] < 0) slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
@@ -296,10 +298,10 @@ int main(int argc, char** argv) {
             o.stall = std::stol(value);
         else if (key == "--out")
             o.out = value;
-        else if (key == "--matrix") {
+        else if (key == "--matrix" || key == "--syndromes") {
             std::stringstream in(value);
             for (std::string item; std::getline(in, item, ',');)
-                o.matrix.push_back(std::stoi(item));
+                (key == "--matrix" ? o.matrix : o.syndromes).push_back(std::stoi(item));
         }
     }
     // The addition table has points^2 entries: 3^7 keeps it under 20 MB.
@@ -313,6 +315,11 @@ int main(int argc, char** argv) {
     for (int c : o.matrix)
         if (c <= 0 || c >= points) {
             std::fprintf(stderr, "matrix column %d is not a nonzero syndrome of Z3^%d\n", c, o.k);
+            return 2;
+        }
+    for (int v : o.syndromes)
+        if (v < 0 || v >= points) {
+            std::fprintf(stderr, "syndrome %d is not in Z3^%d\n", v, o.k);
             return 2;
         }
     Rng rng{o.seed * 0x9E3779B97F4A7C15ull | 1};

@@ -1,0 +1,424 @@
+// Offline search for matrix-method codes of any radius R with the syndromes and the matrix moving
+// in one weighted tabu search: S + B must be all of Z3^k, where B holds every sum of at most R
+// columns of H times 1 or 2. Each step picks an unreached point u and scores moves that reach it:
+// a syndrome swapped for a point of u - B (sampled when B is large), or a free column replaced by
+// a value that puts u in reach of some syndrome (sampled). Points gain weight for each step they
+// stay unreached and moves are scored by weight. Each cover is verified over the whole space and
+// appended to the output as a line the records table takes; then one syndrome is dropped.
+//   radius_tabu --length n --radius R --rows k --start m [--target m] [--seconds S] [--seed X]
+//               [--matrix c1,...,cn] [--syndromes s1,...] [--fixed 1] [--free-from j]
+//               [--sample N] [--column-sample N] [--out FILE]
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/cover/records.h"
+#include "model/cover/verify.h"
+
+namespace {
+
+using namespace zuvo::cover;
+
+struct Rng {
+    std::uint64_t s;
+    std::uint64_t next() {
+        s ^= s << 13;
+        s ^= s >> 7;
+        s ^= s << 17;
+        return s;
+    }
+    int below(std::size_t n) { return static_cast<int>(next() % n); }
+};
+
+// Z3^k, points as base-3 numbers (digit r is row r); addition through two tables of the low and
+// the high digits, so that k = 10 needs two 243 x 243 tables instead of one of 3^20 entries.
+struct Group {
+    int k = 0, points = 1, low = 1, high = 1;
+    std::vector<int> lowSum, highSum;
+    explicit Group(int rows) : k(rows) {
+        for (int i = 0; i < k / 2; ++i) low *= 3;
+        for (int i = k / 2; i < k; ++i) high *= 3;
+        points = low * high;
+        lowSum.resize(static_cast<std::size_t>(low) * low);
+        highSum.resize(static_cast<std::size_t>(high) * high);
+        for (int a = 0; a < low; ++a)
+            for (int b = 0; b < low; ++b) lowSum[a * low + b] = digits(a, b, k / 2);
+        for (int a = 0; a < high; ++a)
+            for (int b = 0; b < high; ++b) highSum[a * high + b] = digits(a, b, k - k / 2) * low;
+    }
+    static int digits(int a, int b, int count) {
+        int r = 0;
+        for (int i = 0, p = 1; i < count; ++i, p *= 3) r += ((a / p % 3 + b / p % 3) % 3) * p;
+        return r;
+    }
+    int add(int a, int b) const {
+        return lowSum[(a % low) * low + b % low] + highSum[(a / low) * high + b / low];
+    }
+    int neg(int a) const { return add(a, a); }
+    int sub(int a, int b) const { return add(a, neg(b)); }
+    int line(int a) const { return std::min(a, neg(a)); }
+};
+
+struct Options {
+    int n = 0, radius = 1, k = 0, start = 0, target = 1, freeFrom = -1, sample = 96,
+        columnSample = 24;
+    double seconds = 600;
+    std::uint64_t seed = 1;
+    bool fixed = false;
+    std::vector<int> matrix, syndromes;
+    std::string out = "radius-found.txt";
+};
+
+// A nonzero combination of at most R columns: which columns, and each one's factor.
+struct Combo {
+    std::vector<std::pair<int, int>> terms;
+};
+
+class Search {
+public:
+    Search(const Options& o, Rng& rng) : o_(o), g_(o.k), rng_(rng) {
+        const int p = g_.points;
+        columns_ = o.matrix;
+        if (columns_.empty())
+            for (int i = 0, q = 1; i < o.k; ++i, q *= 3) columns_.push_back(q);
+        while (static_cast<int>(columns_.size()) < o.n) {
+            const int c = 1 + rng_.below(p - 1);
+            if (!hasLine(c, -1)) columns_.push_back(c);
+        }
+        Combo none;
+        enumerate(0, none);
+        touching_.resize(o.n);
+        for (int c = 0; c < static_cast<int>(combos_.size()); ++c)
+            for (auto [j, a] : combos_[c].terms) touching_[j].push_back(c);
+        for (int c = 0; c < static_cast<int>(combos_.size()); ++c)
+            if (static_cast<int>(combos_[c].terms.size()) < o.radius) shorter_.push_back(c);
+        slot_.assign(p, -1);
+        for (int v : o.syndromes)
+            if (slot_[v] < 0) slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
+        while (static_cast<int>(s_.size()) < std::min(o.start, p)) {
+            const int v = rng_.below(p);
+            if (slot_[v] < 0) slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
+        }
+        weight_.assign(p, 1), seen_.assign(p, 0);
+        addTabu_.assign(p, 0), dropTabu_.assign(p, 0), columnTabu_.assign(p, 0);
+        indexTabu_.assign(o.n, 0);
+        rebuildBall();
+    }
+
+    int unreached() const { return static_cast<int>(open_.size()); }
+    const std::vector<int>& columns() const { return columns_; }
+    const std::vector<int>& syndromes() const { return s_; }
+
+    bool step(long it, int best) {
+        const int u = open_[rng_.below(open_.size())];
+        const int m = static_cast<int>(s_.size());
+        for (int w : open_) ++weight_[w];
+        loss_.assign(m, 0), plainLoss_.assign(m, 0);
+        for (int i = 0; i < m; ++i)
+            for (int t : ball_) {
+                const int w = g_.add(s_[i], t);
+                if (count_[w] == 1) loss_[i] += weight_[w], ++plainLoss_[i];
+            }
+        long bestDelta = 1L << 60;
+        int ties = 0;
+        Move chosen{};
+        auto consider = [&](long delta, int plain, const Move& mv, bool tabu) {
+            if (tabu && unreached() + plain >= best) return;
+            if (delta < bestDelta)
+                bestDelta = delta, chosen = mv, ties = 1;
+            else if (delta == bestDelta && rng_.below(++ties) == 0)
+                chosen = mv;
+        };
+        credit_.assign(m, 0), plainCredit_.assign(m, 0);
+        const bool all = static_cast<int>(ball_.size()) <= o_.sample;
+        const int tries = all ? static_cast<int>(ball_.size()) : o_.sample;
+        for (int r = 0; r < tries; ++r) {
+            const int v = g_.sub(u, all ? ball_[r] : ball_[rng_.below(ball_.size())]);
+            if (slot_[v] >= 0) continue;
+            long gain = 0;
+            int plainGain = 0;
+            touched_.clear();
+            for (int t : ball_) {
+                const int w = g_.add(v, t);
+                if (count_[w] == 0) gain += weight_[w], ++plainGain;
+                if (count_[w] == 1) {
+                    const int i = slot_[owners_[w]];
+                    if (plainCredit_[i] == 0) touched_.push_back(i);
+                    credit_[i] += weight_[w], ++plainCredit_[i];
+                }
+            }
+            for (int i = 0; i < m; ++i)
+                consider(loss_[i] - credit_[i] - gain, plainLoss_[i] - plainCredit_[i] - plainGain,
+                         Move{0, i, v}, addTabu_[v] > it || dropTabu_[s_[i]] > it);
+            for (int i : touched_) credit_[i] = 0, plainCredit_[i] = 0;
+        }
+        const int first = o_.freeFrom >= 0 ? o_.freeFrom : o_.k;
+        for (int r = 0; !o_.fixed && first < o_.n && r < o_.columnSample; ++r) {
+            // A value for column j that brings u within reach of a syndrome through a sum that
+            // uses column j once, with factor 1.
+            const int j = first + rng_.below(o_.n - first);
+            const int pick = rng_.below(shorter_.size() + 1);
+            const Combo& rest = pick == 0 ? empty_ : combos_[shorter_[pick - 1]];
+            bool usesJ = false;
+            for (auto [col, a] : rest.terms) usesJ |= col == j;
+            if (usesJ) continue;
+            int c = g_.sub(u, s_[rng_.below(m)]);
+            for (auto [col, a] : rest.terms)
+                c = g_.sub(c, a == 1 ? columns_[col] : g_.neg(columns_[col]));
+            if (c == 0 || hasLine(c, j) || g_.line(c) == g_.line(columns_[j])) continue;
+            long lost = 0, gain = 0;
+            int plainLost = 0, plainGain = 0;
+            scoreColumn(j, c, lost, plainLost, gain, plainGain);
+            consider(lost - gain, plainLost - plainGain, Move{1, j, c},
+                     columnTabu_[g_.line(c)] > it || indexTabu_[j] > it);
+        }
+        if (bestDelta == (1L << 60)) return false;
+        if (chosen.kind == 0) {
+            const int gone = s_[chosen.index];
+            dropTabu_[chosen.value] = it + 3 + rng_.below(4);
+            addTabu_[gone] = it + 7 + rng_.below(8);
+            removeSyndrome(chosen.index);
+            addSyndrome(chosen.value);
+        } else {
+            columnTabu_[g_.line(columns_[chosen.index])] = it + 10 + rng_.below(10);
+            indexTabu_[chosen.index] = it + 2 + rng_.below(3);
+            columns_[chosen.index] = chosen.value;
+            rebuildBall();
+        }
+        return true;
+    }
+
+    void dropOne() {
+        int worst = 0, fewest = 1 << 30;
+        for (int i = 0; i < static_cast<int>(s_.size()); ++i) {
+            int alone = 0;
+            for (int t : ball_) alone += count_[g_.add(s_[i], t)] == 1;
+            if (alone < fewest) fewest = alone, worst = i;
+        }
+        removeSyndrome(worst);
+        weight_.assign(g_.points, 1);
+    }
+
+private:
+    struct Move {
+        int kind, index, value;
+    };
+
+    void enumerate(int from, Combo& c) {
+        if (!c.terms.empty()) combos_.push_back(c);
+        if (static_cast<int>(c.terms.size()) == o_.radius) return;
+        for (int j = from; j < o_.n; ++j)
+            for (int a = 1; a <= 2; ++a) {
+                c.terms.emplace_back(j, a);
+                enumerate(j + 1, c);
+                c.terms.pop_back();
+            }
+    }
+    int value(const Combo& c, int j, int column) const {
+        int v = 0;
+        for (auto [col, a] : c.terms) {
+            const int h = col == j ? column : columns_[col];
+            v = g_.add(v, a == 1 ? h : g_.neg(h));
+        }
+        return v;
+    }
+    bool hasLine(int c, int except) const {
+        for (int j = 0; j < static_cast<int>(columns_.size()); ++j)
+            if (j != except && g_.line(columns_[j]) == g_.line(c)) return true;
+        return false;
+    }
+
+    // Exact weighted and plain change of the unreached points if column j became c.
+    void scoreColumn(int j, int c, long& lost, int& plainLost, long& gain, int& plainGain) {
+        gone_.clear(), came_.clear();
+        for (int id : touching_[j]) {
+            const int before = value(combos_[id], j, columns_[j]);
+            const int after = value(combos_[id], j, c);
+            if (--multiplicity_[before] == 0) gone_.push_back(before);
+            if (multiplicity_[after]++ == 0) came_.push_back(after);
+        }
+        // A value can leave and come back within the same change; only net moves count.
+        auto netGone = gone_, netCame = came_;
+        std::erase_if(netGone, [&](int v) { return multiplicity_[v] != 0; });
+        std::sort(netGone.begin(), netGone.end());
+        netGone.erase(std::unique(netGone.begin(), netGone.end()), netGone.end());
+        for (int id : touching_[j]) {
+            ++multiplicity_[value(combos_[id], j, columns_[j])];
+            --multiplicity_[value(combos_[id], j, c)];
+        }
+        std::sort(netCame.begin(), netCame.end());
+        netCame.erase(std::unique(netCame.begin(), netCame.end()), netCame.end());
+        std::erase_if(netCame, [&](int v) { return multiplicity_[v] != 0; });
+        for (int s : s_)
+            for (int d : netGone) {
+                const int w = g_.add(s, d);
+                if (--count_[w] == 0) lost += weight_[w], ++plainLost;
+            }
+        ++stamp_;
+        for (int s : s_)
+            for (int d : netCame) {
+                const int w = g_.add(s, d);
+                if (count_[w] == 0 && seen_[w] != stamp_)
+                    seen_[w] = stamp_, gain += weight_[w], ++plainGain;
+            }
+        for (int s : s_)
+            for (int d : netGone) ++count_[g_.add(s, d)];
+    }
+
+    void rebuildBall() {
+        multiplicity_.assign(g_.points, 0);
+        for (const Combo& c : combos_) ++multiplicity_[value(c, -1, 0)];
+        multiplicity_[0] += 1;  // the syndrome itself
+        ball_.clear();
+        for (int v = 0; v < g_.points; ++v)
+            if (multiplicity_[v] > 0) ball_.push_back(v);
+        count_.assign(g_.points, 0), owners_.assign(g_.points, 0);
+        at_.assign(g_.points, -1), open_.clear();
+        for (int s : s_)
+            for (int t : ball_) ++count_[g_.add(s, t)], owners_[g_.add(s, t)] += s;
+        for (int v = 0; v < g_.points; ++v)
+            if (count_[v] == 0) at_[v] = static_cast<int>(open_.size()), open_.push_back(v);
+    }
+    void removeSyndrome(int i) {
+        const int gone = s_[i];
+        for (int t : ball_) {
+            const int w = g_.add(gone, t);
+            owners_[w] -= gone;
+            if (--count_[w] == 0) at_[w] = static_cast<int>(open_.size()), open_.push_back(w);
+        }
+        slot_[gone] = -1;
+        s_[i] = s_.back(), slot_[s_[i]] = i, s_.pop_back();
+        if (i == static_cast<int>(s_.size())) slot_[gone] = -1;
+    }
+    void addSyndrome(int v) {
+        slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
+        for (int t : ball_) {
+            const int w = g_.add(v, t);
+            owners_[w] += v;
+            if (count_[w]++ == 0) {
+                open_[at_[w]] = open_.back(), at_[open_.back()] = at_[w];
+                open_.pop_back(), at_[w] = -1;
+            }
+        }
+    }
+
+    const Options& o_;
+    Group g_;
+    Rng& rng_;
+    std::vector<Combo> combos_;
+    Combo empty_;
+    std::vector<std::vector<int>> touching_;
+    std::vector<int> shorter_, columns_, s_, slot_, ball_, multiplicity_, count_, at_, open_,
+        touched_, seen_, plainLoss_, plainCredit_, gone_, came_;
+    std::vector<long> owners_, weight_, loss_, credit_, addTabu_, dropTabu_, columnTabu_,
+        indexTabu_;
+    int stamp_ = 0;
+};
+
+// Verified over the whole space by the model's own walk before it is written.
+bool report(const Options& o, const std::vector<int>& columns, std::vector<int> s) {
+    std::sort(s.begin(), s.end());
+    Construction c{o.n, 0, o.radius, o.k, 0, {columns.begin(), columns.end()},
+                   {s.begin(), s.end()}};
+    const System system = rebuild(c);
+    const bool ok = !system.empty() && covers(c.space(), system, o.radius);
+    std::ostringstream line;
+    line << "{" << o.n << ", 0, " << o.radius << ", " << o.k << ", 0, {";
+    for (std::size_t j = 0; j < columns.size(); ++j) line << (j ? ", " : "") << columns[j];
+    line << "}, {";
+    for (std::size_t j = 0; j < s.size(); ++j) line << (j ? ", " : "") << s[j];
+    line << "}},  // " << system.size() << " columns" << (ok ? "" : " NOT A COVER");
+    std::printf("%s\n", line.str().c_str());
+    std::fflush(stdout);
+    std::ofstream(o.out, std::ios::app) << line.str() << "\n";
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string key = argv[i], value = argv[i + 1];
+        if (key == "--length")
+            o.n = std::stoi(value);
+        else if (key == "--radius")
+            o.radius = std::stoi(value);
+        else if (key == "--rows")
+            o.k = std::stoi(value);
+        else if (key == "--start")
+            o.start = std::stoi(value);
+        else if (key == "--target")
+            o.target = std::stoi(value);
+        else if (key == "--seconds")
+            o.seconds = std::stod(value);
+        else if (key == "--seed")
+            o.seed = std::stoull(value);
+        else if (key == "--fixed")
+            o.fixed = value == "1";
+        else if (key == "--free-from")
+            o.freeFrom = std::stoi(value);
+        else if (key == "--sample")
+            o.sample = std::stoi(value);
+        else if (key == "--column-sample")
+            o.columnSample = std::stoi(value);
+        else if (key == "--out")
+            o.out = value;
+        else if (key == "--matrix" || key == "--syndromes") {
+            std::stringstream in(value);
+            for (std::string item; std::getline(in, item, ',');)
+                (key == "--matrix" ? o.matrix : o.syndromes).push_back(std::stoi(item));
+        }
+    }
+    if (o.n < 2 || o.n > 13 || o.radius < 1 || o.radius >= o.n || o.k < 1 || o.k >= o.n ||
+        o.k > 10 || o.start < 1 || o.sample < 1 || o.columnSample < 0 ||
+        (!o.matrix.empty() && static_cast<int>(o.matrix.size()) != o.n)) {
+        std::fprintf(stderr,
+                     "need --length 2..13, --radius 1..n-1, --rows 1..min(n-1,10), --start m, "
+                     "n columns\n");
+        return 2;
+    }
+    int points = 1;
+    for (int i = 0; i < o.k; ++i) points *= 3;
+    for (int c : o.matrix)
+        if (c <= 0 || c >= points) {
+            std::fprintf(stderr, "matrix column %d is not a nonzero syndrome of Z3^%d\n", c, o.k);
+            return 2;
+        }
+    for (int v : o.syndromes)
+        if (v < 0 || v >= points) {
+            std::fprintf(stderr, "syndrome %d is not in Z3^%d\n", v, o.k);
+            return 2;
+        }
+    Rng rng{o.seed * 0x9E3779B97F4A7C15ull | 1};
+    Search search(o, rng);
+    const auto begin = std::chrono::steady_clock::now();
+    auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    };
+    int best = search.unreached();
+    double lastPrint = 0;
+    for (long it = 1; elapsed() < o.seconds; ++it) {
+        if (search.unreached() == 0) {
+            const bool ok = report(o, search.columns(), search.syndromes());
+            if (!ok || static_cast<int>(search.syndromes().size()) <= o.target) break;
+            search.dropOne();
+            best = search.unreached();
+            continue;
+        }
+        if (!search.step(it, best)) continue;
+        best = std::min(best, search.unreached());
+        if (elapsed() - lastPrint > 10) {
+            lastPrint = elapsed();
+            std::printf("%.0f s, step %ld: %zu syndromes, %d unreached (best %d)\n", lastPrint, it,
+                        search.syndromes().size(), search.unreached(), best);
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}
