@@ -16,24 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "model/cover/records.h"
-#include "model/cover/verify.h"
+#include "search_tool.h"
 
 namespace {
 
 using namespace zuvo::cover;
-
-struct Rng {
-    std::uint64_t s;
-    std::uint64_t next() {
-        s ^= s << 13;
-        s ^= s >> 7;
-        s ^= s << 17;
-        return s;
-    }
-    int below(std::size_t n) { return static_cast<int>(next() % n); }
-    double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
-};
+using zuvo::tools::Rng;
 
 int digitSum(int a, int b, int k) {
     int r = 0;
@@ -133,23 +121,6 @@ struct Options {
     std::string out = "cayley-found.txt";
 };
 
-// Verified over the whole space by the model's own walk before it is written.
-void report(const Options& o, const std::vector<int>& columns, std::vector<int> s) {
-    std::sort(s.begin(), s.end());
-    Construction c{o.n, 0, 1, o.k, 0, {columns.begin(), columns.end()}, {s.begin(), s.end()}};
-    const System system = rebuild(c);
-    const bool ok = !system.empty() && covers(c.space(), system, 1);
-    std::ostringstream line;
-    line << "{" << o.n << ", 0, 1, " << o.k << ", 0, {";
-    for (std::size_t j = 0; j < columns.size(); ++j) line << (j ? ", " : "") << columns[j];
-    line << "}, {";
-    for (std::size_t j = 0; j < s.size(); ++j) line << (j ? ", " : "") << s[j];
-    line << "}},  // " << system.size() << " columns" << (ok ? "" : " NOT A COVER");
-    std::printf("%s\n", line.str().c_str());
-    std::fflush(stdout);
-    std::ofstream(o.out, std::ios::app) << line.str() << "\n";
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -218,7 +189,7 @@ int main(int argc, char** argv) {
             o.seconds)
             break;
         if (cost == 0) {
-            report(o, columns, s);
+            if (!zuvo::tools::reportConstruction(o.n, 1, o.k, columns, s, o.out)) break;
             if (--m < o.target) break;
             s.erase(s.begin() + rng.below(s.size()));
             cost = tabu(graph, s, o.iterations, o.tenure, rng);

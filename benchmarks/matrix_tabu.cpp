@@ -16,23 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "model/cover/records.h"
-#include "model/cover/verify.h"
+#include "search_tool.h"
 
 namespace {
 
 using namespace zuvo::cover;
-
-struct Rng {
-    std::uint64_t s;
-    std::uint64_t next() {
-        s ^= s << 13;
-        s ^= s >> 7;
-        s ^= s << 17;
-        return s;
-    }
-    int below(std::size_t n) { return static_cast<int>(next() % n); }
-};
+using zuvo::tools::Rng;
 
 // Z3^k with points as base-3 numbers, digit r being row r.
 struct Group {
@@ -62,12 +51,13 @@ struct Options {
 };
 
 class Search {
-public:
+  public:
     Search(const Options& o, Rng& rng) : o_(o), g_(o.k), rng_(rng) {
         const int p = g_.points;
         addTable_.resize(static_cast<std::size_t>(p) * p);
         for (int a = 0; a < p; ++a)
-            for (int b = 0; b < p; ++b) addTable_[static_cast<std::size_t>(a) * p + b] = g_.add(a, b);
+            for (int b = 0; b < p; ++b)
+                addTable_[static_cast<std::size_t>(a) * p + b] = g_.add(a, b);
         columns_ = o.matrix;
         if (columns_.empty())
             for (int i = 0, q = 1; i < o.k; ++i, q *= 3) columns_.push_back(q);
@@ -75,33 +65,34 @@ public:
             const int c = 1 + rng_.below(p - 1);
             if (!hasLine(c, -1)) columns_.push_back(c);
         }
-        slot_.assign(p, -1);
-        for (int v : o.syndromes)
-            if (slot_[v] < 0) slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
-        while (static_cast<int>(s_.size()) < std::min(o.start, p)) {
+        std::vector<int> start = o.syndromes;
+        std::vector<char> taken(p, 0);
+        for (int v : start) taken[v] = 1;
+        while (static_cast<int>(start.size()) < std::min(o.start, p)) {
             const int v = rng_.below(p);
-            if (slot_[v] < 0) slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
+            if (!taken[v]) taken[v] = 1, start.push_back(v);
         }
+        r_.start(p, start);
         rebuildCounts();
     }
 
-    int unreached() const { return static_cast<int>(open_.size()); }
+    int unreached() const { return static_cast<int>(r_.open.size()); }
     const std::vector<int>& columns() const { return columns_; }
-    const std::vector<int>& syndromes() const { return s_; }
+    const std::vector<int>& syndromes() const { return r_.s; }
 
     // One tabu step; returns false when no move was allowed.
     bool step(long it, int best) {
-        const int u = open_[rng_.below(open_.size())];
-        const int m = static_cast<int>(s_.size());
+        const int u = r_.open[rng_.below(r_.open.size())];
+        const int m = static_cast<int>(r_.s.size());
         // Points only syndrome i reaches are lost with it.
         // Points stay unreached longer gain weight, so the search leaves what it keeps failing.
-        for (int w : open_) ++weight_[w];
+        for (int w : r_.open) ++weight_[w];
         std::vector<long>& loss = loss_;
         loss.assign(m, 0), plainLoss_.assign(m, 0);
         for (int i = 0; i < m; ++i)
             for (int t : steps_) {
-                const int w = sum(s_[i], t);
-                if (count_[w] == 1) loss[i] += weight_[w], ++plainLoss_[i];
+                const int w = sum(r_.s[i], t);
+                if (r_.count[w] == 1) loss[i] += weight_[w], ++plainLoss_[i];
             }
         long bestDelta = 1L << 60;
         int ties = 0;
@@ -116,22 +107,22 @@ public:
         credit_.assign(m, 0), plainCredit_.assign(m, 0);
         for (int t : steps_) {
             const int v = g_.sub(u, t);
-            if (slot_[v] >= 0) continue;
+            if (r_.slot[v] >= 0) continue;
             long gain = 0;
             int plainGain = 0;
             touched_.clear();
             for (int t2 : steps_) {
                 const int w = sum(v, t2);
-                if (count_[w] == 0) gain += weight_[w], ++plainGain;
-                if (count_[w] == 1) {
-                    const int i = slot_[owners_[w]];
+                if (r_.count[w] == 0) gain += weight_[w], ++plainGain;
+                if (r_.count[w] == 1) {
+                    const int i = r_.slot[r_.owners[w]];
                     if (credit_[i] == 0 && plainCredit_[i] == 0) touched_.push_back(i);
                     credit_[i] += weight_[w], ++plainCredit_[i];
                 }
             }
             for (int i = 0; i < m; ++i)
                 consider(loss[i] - credit_[i] - gain, plainLoss_[i] - plainCredit_[i] - plainGain,
-                         Move{0, i, v}, addTabu_[v] > it || dropTabu_[s_[i]] > it);
+                         Move{0, i, v}, addTabu_[v] > it || dropTabu_[r_.s[i]] > it);
             for (int i : touched_) credit_[i] = 0, plainCredit_[i] = 0;
         }
         for (int j = o_.k; j < o_.n; ++j) {
@@ -139,31 +130,31 @@ public:
             const int h = columns_[j], mh = g_.neg[h];
             long lost = 0;
             int plainLost = 0;
-            for (int s : s_)
+            for (int s : r_.s)
                 for (int w : {sum(s, h), sum(s, mh)})
-                    if (--count_[w] == 0) lost += weight_[w], ++plainLost;
-            for (int s : s_) {
+                    if (--r_.count[w] == 0) lost += weight_[w], ++plainLost;
+            for (int s : r_.s) {
                 const int c = g_.line(g_.sub(u, s));
                 if (c == 0 || hasLine(c, j)) continue;
                 ++stamp_;
                 long gain = 0;
                 int plainGain = 0;
-                for (int s2 : s_)
+                for (int s2 : r_.s)
                     for (int w : {sum(s2, c), sum(s2, g_.neg[c])})
-                        if (count_[w] == 0 && seen_[w] != stamp_)
+                        if (r_.count[w] == 0 && seen_[w] != stamp_)
                             seen_[w] = stamp_, gain += weight_[w], ++plainGain;
                 consider(lost - gain, plainLost - plainGain, Move{1, j, c},
                          columnTabu_[c] > it || indexTabu_[j] > it);
             }
-            for (int s : s_) ++count_[sum(s, h)], ++count_[sum(s, mh)];
+            for (int s : r_.s) ++r_.count[sum(s, h)], ++r_.count[sum(s, mh)];
         }
         if (bestDelta == (1L << 60)) return false;
         if (chosen.kind == 0) {
-            const int gone = s_[chosen.index];
+            const int gone = r_.s[chosen.index];
             dropTabu_[chosen.value] = it + 3 + rng_.below(4);
             addTabu_[gone] = it + 7 + rng_.below(8);
-            removeSyndrome(chosen.index);
-            addSyndrome(chosen.value);
+            r_.remove(chosen.index, steps_, sumOf());
+            r_.add(chosen.value, steps_, sumOf());
         } else {
             const int old = g_.line(columns_[chosen.index]);
             columnTabu_[old] = it + 10 + rng_.below(10);
@@ -177,20 +168,20 @@ public:
     // Drops the syndrome that reaches fewest points alone.
     void dropOne() {
         int worst = 0, fewest = 1 << 30;
-        for (int i = 0; i < static_cast<int>(s_.size()); ++i) {
+        for (int i = 0; i < static_cast<int>(r_.s.size()); ++i) {
             int alone = 0;
-            for (int t : steps_) alone += count_[sum(s_[i], t)] == 1;
+            for (int t : steps_) alone += r_.count[sum(r_.s[i], t)] == 1;
             if (alone < fewest) fewest = alone, worst = i;
         }
-        removeSyndrome(worst);
+        r_.remove(worst, steps_, sumOf());
     }
 
     void kick(int syndromes) {
         for (int r = 0; r < syndromes; ++r) {
             const int v = rng_.below(g_.points);
-            if (slot_[v] >= 0) continue;
-            removeSyndrome(rng_.below(s_.size()));
-            addSyndrome(v);
+            if (r_.slot[v] >= 0) continue;
+            r_.remove(rng_.below(r_.s.size()), steps_, sumOf());
+            r_.add(v, steps_, sumOf());
         }
     }
 
@@ -200,14 +191,17 @@ public:
         columnTabu_.assign(g_.points, 0), indexTabu_.assign(o_.n, 0);
     }
 
-private:
+  private:
     struct Move {
         int kind, index, value;
     };
 
-    int sum(int a, int b) const {
-        return addTable_[static_cast<std::size_t>(a) * g_.points + b];
-    }
+    int sum(int a, int b) const { return addTable_[static_cast<std::size_t>(a) * g_.points + b]; }
+    struct Sum {
+        const Search* search;
+        int operator()(int a, int b) const { return search->sum(a, b); }
+    };
+    Sum sumOf() const { return Sum{this}; }
     bool hasLine(int c, int except) const {
         for (int j = 0; j < static_cast<int>(columns_.size()); ++j)
             if (j != except && g_.line(columns_[j]) == g_.line(c)) return true;
@@ -217,93 +211,33 @@ private:
     void rebuildCounts() {
         steps_ = {0};
         for (int c : columns_) steps_.push_back(c), steps_.push_back(g_.neg[c]);
-        count_.assign(g_.points, 0), owners_.assign(g_.points, 0), seen_.assign(g_.points, 0);
-        at_.assign(g_.points, -1), open_.clear();
+        seen_.assign(g_.points, 0);
         if (addTabu_.empty()) resetTabu();
-        for (int s : s_)
-            for (int t : steps_) ++count_[sum(s, t)], owners_[sum(s, t)] += s;
-        for (int v = 0; v < g_.points; ++v)
-            if (count_[v] == 0) at_[v] = static_cast<int>(open_.size()), open_.push_back(v);
-    }
-    void removeSyndrome(int i) {
-        const int gone = s_[i];
-        for (int t : steps_) {
-            const int w = sum(gone, t);
-            owners_[w] -= gone;
-            if (--count_[w] == 0) at_[w] = static_cast<int>(open_.size()), open_.push_back(w);
-        }
-        slot_[gone] = -1;
-        s_[i] = s_.back(), slot_[s_[i]] = i, s_.pop_back();
-        if (i == static_cast<int>(s_.size())) slot_[gone] = -1;
-    }
-    void addSyndrome(int v) {
-        slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
-        for (int t : steps_) {
-            const int w = sum(v, t);
-            owners_[w] += v;
-            if (count_[w]++ == 0) {
-                open_[at_[w]] = open_.back(), at_[open_.back()] = at_[w];
-                open_.pop_back(), at_[w] = -1;
-            }
-        }
+        r_.recount(steps_, sumOf());
     }
 
     const Options& o_;
     Group g_;
     Rng& rng_;
-    std::vector<int> addTable_, columns_, s_, slot_, steps_, count_, at_, open_, touched_, seen_;
+    zuvo::tools::Reach r_;
+    std::vector<int> addTable_, columns_, steps_, touched_, seen_;
     std::vector<long> loss_, credit_, weight_;
     std::vector<int> plainCredit_, plainLoss_;
-    std::vector<long> owners_, addTabu_, dropTabu_, columnTabu_, indexTabu_;
+    std::vector<long> addTabu_, dropTabu_, columnTabu_, indexTabu_;
     int stamp_ = 0;
 };
-
-// Verified over the whole space by the model's own walk before it is written.
-bool report(const Options& o, const std::vector<int>& columns, std::vector<int> s) {
-    std::sort(s.begin(), s.end());
-    Construction c{o.n, 0, 1, o.k, 0, {columns.begin(), columns.end()}, {s.begin(), s.end()}};
-    const System system = rebuild(c);
-    const bool ok = !system.empty() && covers(c.space(), system, 1);
-    std::ostringstream line;
-    line << "{" << o.n << ", 0, 1, " << o.k << ", 0, {";
-    for (std::size_t j = 0; j < columns.size(); ++j) line << (j ? ", " : "") << columns[j];
-    line << "}, {";
-    for (std::size_t j = 0; j < s.size(); ++j) line << (j ? ", " : "") << s[j];
-    line << "}},  // " << system.size() << " columns" << (ok ? "" : " NOT A COVER");
-    std::printf("%s\n", line.str().c_str());
-    std::fflush(stdout);
-    std::ofstream(o.out, std::ios::app) << line.str() << "\n";
-    return ok;
-}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    const zuvo::tools::Args args(argc, argv);
     Options o;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string key = argv[i], value = argv[i + 1];
-        if (key == "--length")
-            o.n = std::stoi(value);
-        else if (key == "--rows")
-            o.k = std::stoi(value);
-        else if (key == "--start")
-            o.start = std::stoi(value);
-        else if (key == "--target")
-            o.target = std::stoi(value);
-        else if (key == "--seconds")
-            o.seconds = std::stod(value);
-        else if (key == "--seed")
-            o.seed = std::stoull(value);
-        else if (key == "--stall")
-            o.stall = std::stol(value);
-        else if (key == "--out")
-            o.out = value;
-        else if (key == "--matrix" || key == "--syndromes") {
-            std::stringstream in(value);
-            for (std::string item; std::getline(in, item, ',');)
-                (key == "--matrix" ? o.matrix : o.syndromes).push_back(std::stoi(item));
-        }
-    }
+    o.n = args.integer("--length", 0), o.k = args.integer("--rows", 0);
+    o.start = args.integer("--start", 0), o.target = args.integer("--target", 1);
+    o.seconds = args.real("--seconds", o.seconds), o.stall = args.longer("--stall", o.stall);
+    o.seed = static_cast<std::uint64_t>(args.longer("--seed", 1));
+    o.out = args.text("--out", o.out);
+    o.matrix = args.list("--matrix"), o.syndromes = args.list("--syndromes");
     // The addition table has points^2 entries: 3^7 keeps it under 20 MB.
     if (o.n < 1 || o.n > 13 || o.k < 1 || o.k >= o.n || o.k > 7 || o.start < 1 ||
         (!o.matrix.empty() && static_cast<int>(o.matrix.size()) != o.n)) {
@@ -333,7 +267,8 @@ int main(int argc, char** argv) {
     double lastPrint = 0;
     for (long it = 1; elapsed() < o.seconds; ++it) {
         if (search.unreached() == 0) {
-            const bool ok = report(o, search.columns(), search.syndromes());
+            const bool ok = zuvo::tools::reportConstruction(o.n, 1, o.k, search.columns(),
+                                                            search.syndromes(), o.out);
             if (!ok || static_cast<int>(search.syndromes().size()) <= o.target) break;
             search.dropOne();
             search.resetTabu();

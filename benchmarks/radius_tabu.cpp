@@ -7,7 +7,8 @@
 // appended to the output as a line the records table takes; then one syndrome is dropped.
 //   radius_tabu --length n --radius R --rows k --start m [--target m] [--seconds S] [--seed X]
 //               [--matrix c1,...,cn] [--syndromes s1,...] [--fixed 1] [--free-from j]
-//               [--sample N] [--column-sample N] [--out FILE]
+//               [--sample N] [--column-sample N] [--bump all|chosen|none]
+//               [--smooth STEPS] [--patience STEPS] [--out FILE]
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -17,23 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "model/cover/records.h"
-#include "model/cover/verify.h"
+#include "search_tool.h"
 
 namespace {
 
 using namespace zuvo::cover;
-
-struct Rng {
-    std::uint64_t s;
-    std::uint64_t next() {
-        s ^= s << 13;
-        s ^= s >> 7;
-        s ^= s << 17;
-        return s;
-    }
-    int below(std::size_t n) { return static_cast<int>(next() % n); }
-};
+using zuvo::tools::Rng;
 
 // Z3^k, points as base-3 numbers (digit r is row r); addition through two tables of the low and
 // the high digits, so that k = 10 needs two 243 x 243 tables instead of one of 3^20 entries.
@@ -64,12 +54,17 @@ struct Group {
     int line(int a) const { return std::min(a, neg(a)); }
 };
 
+enum class Bump { kAll, kChosen, kNone };
+
 struct Options {
     int n = 0, radius = 1, k = 0, start = 0, target = 1, freeFrom = -1, sample = 96,
         columnSample = 24;
+    long patience = 0;
     double seconds = 600;
     std::uint64_t seed = 1;
     bool fixed = false;
+    Bump bump = Bump::kAll;
+    long smooth = 0;
     std::vector<int> matrix, syndromes;
     std::string out = "radius-found.txt";
 };
@@ -80,7 +75,7 @@ struct Combo {
 };
 
 class Search {
-public:
+  public:
     Search(const Options& o, Rng& rng) : o_(o), g_(o.k), rng_(rng) {
         const int p = g_.points;
         columns_ = o.matrix;
@@ -97,32 +92,41 @@ public:
             for (auto [j, a] : combos_[c].terms) touching_[j].push_back(c);
         for (int c = 0; c < static_cast<int>(combos_.size()); ++c)
             if (static_cast<int>(combos_[c].terms.size()) < o.radius) shorter_.push_back(c);
-        slot_.assign(p, -1);
-        for (int v : o.syndromes)
-            if (slot_[v] < 0) slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
-        while (static_cast<int>(s_.size()) < std::min(o.start, p)) {
+        std::vector<int> start = o.syndromes;
+        std::vector<char> taken(p, 0);
+        for (int v : start) taken[v] = 1;
+        while (static_cast<int>(start.size()) < std::min(o.start, p)) {
             const int v = rng_.below(p);
-            if (slot_[v] < 0) slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
+            if (!taken[v]) taken[v] = 1, start.push_back(v);
         }
+        r_.start(p, start);
         weight_.assign(p, 1), seen_.assign(p, 0);
         addTabu_.assign(p, 0), dropTabu_.assign(p, 0), columnTabu_.assign(p, 0);
         indexTabu_.assign(o.n, 0);
         rebuildBall();
     }
 
-    int unreached() const { return static_cast<int>(open_.size()); }
+    int unreached() const { return static_cast<int>(r_.open.size()); }
     const std::vector<int>& columns() const { return columns_; }
-    const std::vector<int>& syndromes() const { return s_; }
+    const std::vector<int>& syndromes() const { return r_.s; }
 
     bool step(long it, int best) {
-        const int u = open_[rng_.below(open_.size())];
-        const int m = static_cast<int>(s_.size());
-        for (int w : open_) ++weight_[w];
+        const int u = r_.open[rng_.below(r_.open.size())];
+        const int m = static_cast<int>(r_.s.size());
+        // Every unreached point gains weight, or only the chosen one when the balls are large and
+        // a heavy point would pull in moves that leave many light ones.
+        if (o_.bump == Bump::kAll)
+            for (int w : r_.open) ++weight_[w];
+        else if (o_.bump == Bump::kChosen)
+            ++weight_[u];
+        // Halving what the weights gained now and then keeps the search near few unreached.
+        if (o_.smooth > 0 && it % o_.smooth == 0)
+            for (long& w : weight_) w = 1 + (w - 1) / 2;
         loss_.assign(m, 0), plainLoss_.assign(m, 0);
         for (int i = 0; i < m; ++i)
             for (int t : ball_) {
-                const int w = g_.add(s_[i], t);
-                if (count_[w] == 1) loss_[i] += weight_[w], ++plainLoss_[i];
+                const int w = g_.add(r_.s[i], t);
+                if (r_.count[w] == 1) loss_[i] += weight_[w], ++plainLoss_[i];
             }
         long bestDelta = 1L << 60;
         int ties = 0;
@@ -139,22 +143,22 @@ public:
         const int tries = all ? static_cast<int>(ball_.size()) : o_.sample;
         for (int r = 0; r < tries; ++r) {
             const int v = g_.sub(u, all ? ball_[r] : ball_[rng_.below(ball_.size())]);
-            if (slot_[v] >= 0) continue;
+            if (r_.slot[v] >= 0) continue;
             long gain = 0;
             int plainGain = 0;
             touched_.clear();
             for (int t : ball_) {
                 const int w = g_.add(v, t);
-                if (count_[w] == 0) gain += weight_[w], ++plainGain;
-                if (count_[w] == 1) {
-                    const int i = slot_[owners_[w]];
+                if (r_.count[w] == 0) gain += weight_[w], ++plainGain;
+                if (r_.count[w] == 1) {
+                    const int i = r_.slot[r_.owners[w]];
                     if (plainCredit_[i] == 0) touched_.push_back(i);
                     credit_[i] += weight_[w], ++plainCredit_[i];
                 }
             }
             for (int i = 0; i < m; ++i)
                 consider(loss_[i] - credit_[i] - gain, plainLoss_[i] - plainCredit_[i] - plainGain,
-                         Move{0, i, v}, addTabu_[v] > it || dropTabu_[s_[i]] > it);
+                         Move{0, i, v}, addTabu_[v] > it || dropTabu_[r_.s[i]] > it);
             for (int i : touched_) credit_[i] = 0, plainCredit_[i] = 0;
         }
         const int first = o_.freeFrom >= 0 ? o_.freeFrom : o_.k;
@@ -167,7 +171,7 @@ public:
             bool usesJ = false;
             for (auto [col, a] : rest.terms) usesJ |= col == j;
             if (usesJ) continue;
-            int c = g_.sub(u, s_[rng_.below(m)]);
+            int c = g_.sub(u, r_.s[rng_.below(m)]);
             for (auto [col, a] : rest.terms)
                 c = g_.sub(c, a == 1 ? columns_[col] : g_.neg(columns_[col]));
             if (c == 0 || hasLine(c, j) || g_.line(c) == g_.line(columns_[j])) continue;
@@ -179,11 +183,11 @@ public:
         }
         if (bestDelta == (1L << 60)) return false;
         if (chosen.kind == 0) {
-            const int gone = s_[chosen.index];
+            const int gone = r_.s[chosen.index];
             dropTabu_[chosen.value] = it + 3 + rng_.below(4);
             addTabu_[gone] = it + 7 + rng_.below(8);
-            removeSyndrome(chosen.index);
-            addSyndrome(chosen.value);
+            r_.remove(chosen.index, ball_, sumOf());
+            r_.add(chosen.value, ball_, sumOf());
         } else {
             columnTabu_[g_.line(columns_[chosen.index])] = it + 10 + rng_.below(10);
             indexTabu_[chosen.index] = it + 2 + rng_.below(3);
@@ -193,18 +197,28 @@ public:
         return true;
     }
 
-    void dropOne() {
+    // Drops the syndrome that reaches fewest points alone, or a random one.
+    void dropOne(bool random) {
         int worst = 0, fewest = 1 << 30;
-        for (int i = 0; i < static_cast<int>(s_.size()); ++i) {
+        for (int i = 0; i < static_cast<int>(r_.s.size()); ++i) {
             int alone = 0;
-            for (int t : ball_) alone += count_[g_.add(s_[i], t)] == 1;
+            for (int t : ball_) alone += r_.count[g_.add(r_.s[i], t)] == 1;
             if (alone < fewest) fewest = alone, worst = i;
         }
-        removeSyndrome(worst);
+        r_.remove(random ? rng_.below(r_.s.size()) : worst, ball_, sumOf());
         weight_.assign(g_.points, 1);
     }
 
-private:
+    // Back to a cover found earlier.
+    void restore(const std::vector<int>& columns, const std::vector<int>& syndromes) {
+        columns_ = columns;
+        r_.start(g_.points, syndromes);
+        addTabu_.assign(g_.points, 0), dropTabu_.assign(g_.points, 0);
+        columnTabu_.assign(g_.points, 0), indexTabu_.assign(o_.n, 0);
+        rebuildBall();
+    }
+
+  private:
     struct Move {
         int kind, index, value;
     };
@@ -227,6 +241,11 @@ private:
         }
         return v;
     }
+    struct Sum {
+        const Group* group;
+        int operator()(int a, int b) const { return group->add(a, b); }
+    };
+    Sum sumOf() const { return Sum{&g_}; }
     bool hasLine(int c, int except) const {
         for (int j = 0; j < static_cast<int>(columns_.size()); ++j)
             if (j != except && g_.line(columns_[j]) == g_.line(c)) return true;
@@ -254,20 +273,20 @@ private:
         std::sort(netCame.begin(), netCame.end());
         netCame.erase(std::unique(netCame.begin(), netCame.end()), netCame.end());
         std::erase_if(netCame, [&](int v) { return multiplicity_[v] != 0; });
-        for (int s : s_)
+        for (int s : r_.s)
             for (int d : netGone) {
                 const int w = g_.add(s, d);
-                if (--count_[w] == 0) lost += weight_[w], ++plainLost;
+                if (--r_.count[w] == 0) lost += weight_[w], ++plainLost;
             }
         ++stamp_;
-        for (int s : s_)
+        for (int s : r_.s)
             for (int d : netCame) {
                 const int w = g_.add(s, d);
-                if (count_[w] == 0 && seen_[w] != stamp_)
+                if (r_.count[w] == 0 && seen_[w] != stamp_)
                     seen_[w] = stamp_, gain += weight_[w], ++plainGain;
             }
-        for (int s : s_)
-            for (int d : netGone) ++count_[g_.add(s, d)];
+        for (int s : r_.s)
+            for (int d : netGone) ++r_.count[g_.add(s, d)];
     }
 
     void rebuildBall() {
@@ -277,34 +296,7 @@ private:
         ball_.clear();
         for (int v = 0; v < g_.points; ++v)
             if (multiplicity_[v] > 0) ball_.push_back(v);
-        count_.assign(g_.points, 0), owners_.assign(g_.points, 0);
-        at_.assign(g_.points, -1), open_.clear();
-        for (int s : s_)
-            for (int t : ball_) ++count_[g_.add(s, t)], owners_[g_.add(s, t)] += s;
-        for (int v = 0; v < g_.points; ++v)
-            if (count_[v] == 0) at_[v] = static_cast<int>(open_.size()), open_.push_back(v);
-    }
-    void removeSyndrome(int i) {
-        const int gone = s_[i];
-        for (int t : ball_) {
-            const int w = g_.add(gone, t);
-            owners_[w] -= gone;
-            if (--count_[w] == 0) at_[w] = static_cast<int>(open_.size()), open_.push_back(w);
-        }
-        slot_[gone] = -1;
-        s_[i] = s_.back(), slot_[s_[i]] = i, s_.pop_back();
-        if (i == static_cast<int>(s_.size())) slot_[gone] = -1;
-    }
-    void addSyndrome(int v) {
-        slot_[v] = static_cast<int>(s_.size()), s_.push_back(v);
-        for (int t : ball_) {
-            const int w = g_.add(v, t);
-            owners_[w] += v;
-            if (count_[w]++ == 0) {
-                open_[at_[w]] = open_.back(), at_[open_.back()] = at_[w];
-                open_.pop_back(), at_[w] = -1;
-            }
-        }
+        r_.recount(ball_, sumOf());
     }
 
     const Options& o_;
@@ -313,68 +305,30 @@ private:
     std::vector<Combo> combos_;
     Combo empty_;
     std::vector<std::vector<int>> touching_;
-    std::vector<int> shorter_, columns_, s_, slot_, ball_, multiplicity_, count_, at_, open_,
-        touched_, seen_, plainLoss_, plainCredit_, gone_, came_;
-    std::vector<long> owners_, weight_, loss_, credit_, addTabu_, dropTabu_, columnTabu_,
-        indexTabu_;
+    zuvo::tools::Reach r_;
+    std::vector<int> shorter_, columns_, ball_, multiplicity_, touched_, seen_, plainLoss_,
+        plainCredit_, gone_, came_;
+    std::vector<long> weight_, loss_, credit_, addTabu_, dropTabu_, columnTabu_, indexTabu_;
     int stamp_ = 0;
 };
-
-// Verified over the whole space by the model's own walk before it is written.
-bool report(const Options& o, const std::vector<int>& columns, std::vector<int> s) {
-    std::sort(s.begin(), s.end());
-    Construction c{o.n, 0, o.radius, o.k, 0, {columns.begin(), columns.end()},
-                   {s.begin(), s.end()}};
-    const System system = rebuild(c);
-    const bool ok = !system.empty() && covers(c.space(), system, o.radius);
-    std::ostringstream line;
-    line << "{" << o.n << ", 0, " << o.radius << ", " << o.k << ", 0, {";
-    for (std::size_t j = 0; j < columns.size(); ++j) line << (j ? ", " : "") << columns[j];
-    line << "}, {";
-    for (std::size_t j = 0; j < s.size(); ++j) line << (j ? ", " : "") << s[j];
-    line << "}},  // " << system.size() << " columns" << (ok ? "" : " NOT A COVER");
-    std::printf("%s\n", line.str().c_str());
-    std::fflush(stdout);
-    std::ofstream(o.out, std::ios::app) << line.str() << "\n";
-    return ok;
-}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    const zuvo::tools::Args args(argc, argv);
     Options o;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string key = argv[i], value = argv[i + 1];
-        if (key == "--length")
-            o.n = std::stoi(value);
-        else if (key == "--radius")
-            o.radius = std::stoi(value);
-        else if (key == "--rows")
-            o.k = std::stoi(value);
-        else if (key == "--start")
-            o.start = std::stoi(value);
-        else if (key == "--target")
-            o.target = std::stoi(value);
-        else if (key == "--seconds")
-            o.seconds = std::stod(value);
-        else if (key == "--seed")
-            o.seed = std::stoull(value);
-        else if (key == "--fixed")
-            o.fixed = value == "1";
-        else if (key == "--free-from")
-            o.freeFrom = std::stoi(value);
-        else if (key == "--sample")
-            o.sample = std::stoi(value);
-        else if (key == "--column-sample")
-            o.columnSample = std::stoi(value);
-        else if (key == "--out")
-            o.out = value;
-        else if (key == "--matrix" || key == "--syndromes") {
-            std::stringstream in(value);
-            for (std::string item; std::getline(in, item, ',');)
-                (key == "--matrix" ? o.matrix : o.syndromes).push_back(std::stoi(item));
-        }
-    }
+    o.n = args.integer("--length", 0), o.radius = args.integer("--radius", 1);
+    o.k = args.integer("--rows", 0), o.start = args.integer("--start", 0);
+    o.target = args.integer("--target", 1), o.seconds = args.real("--seconds", o.seconds);
+    o.seed = static_cast<std::uint64_t>(args.longer("--seed", 1));
+    o.fixed = args.text("--fixed", "0") == "1", o.freeFrom = args.integer("--free-from", -1);
+    o.sample = args.integer("--sample", o.sample);
+    o.columnSample = args.integer("--column-sample", o.columnSample);
+    o.patience = args.longer("--patience", 0), o.smooth = args.longer("--smooth", 0);
+    const std::string bump = args.text("--bump", "all");
+    o.bump = bump == "chosen" ? Bump::kChosen : bump == "none" ? Bump::kNone : Bump::kAll;
+    o.out = args.text("--out", o.out);
+    o.matrix = args.list("--matrix"), o.syndromes = args.list("--syndromes");
     if (o.n < 2 || o.n > 13 || o.radius < 1 || o.radius >= o.n || o.k < 1 || o.k >= o.n ||
         o.k > 10 || o.start < 1 || o.sample < 1 || o.columnSample < 0 ||
         (!o.matrix.empty() && static_cast<int>(o.matrix.size()) != o.n)) {
@@ -403,12 +357,23 @@ int main(int argc, char** argv) {
     };
     int best = search.unreached();
     double lastPrint = 0;
+    long since = 0;
+    std::vector<int> coverColumns, coverSyndromes;
     for (long it = 1; elapsed() < o.seconds; ++it) {
         if (search.unreached() == 0) {
-            const bool ok = report(o, search.columns(), search.syndromes());
+            const bool ok = zuvo::tools::reportConstruction(o.n, o.radius, o.k, search.columns(),
+                                                            search.syndromes(), o.out);
             if (!ok || static_cast<int>(search.syndromes().size()) <= o.target) break;
-            search.dropOne();
-            best = search.unreached();
+            coverColumns = search.columns(), coverSyndromes = search.syndromes();
+            search.dropOne(false);
+            best = search.unreached(), since = 0;
+            continue;
+        }
+        // A drop that leads nowhere is undone and another syndrome dropped instead.
+        if (o.patience > 0 && ++since > o.patience && !coverSyndromes.empty()) {
+            search.restore(coverColumns, coverSyndromes);
+            search.dropOne(true);
+            best = search.unreached(), since = 0;
             continue;
         }
         if (!search.step(it, best)) continue;
