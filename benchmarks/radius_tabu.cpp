@@ -8,7 +8,7 @@
 //   radius_tabu --length n --radius R --rows k --start m [--target m] [--seconds S] [--seed X]
 //               [--matrix c1,...,cn] [--syndromes s1,...] [--fixed 1] [--free-from j]
 //               [--sample N] [--column-sample N] [--bump all|chosen|none]
-//               [--smooth STEPS] [--patience STEPS] [--out FILE]
+//               [--smooth STEPS] [--patience STEPS] [--greedy 1] [--out FILE]
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -209,6 +209,23 @@ class Search {
         weight_.assign(g_.points, 1);
     }
 
+    // Adds syndromes until everything is reached: each time the point of u - B that reaches most
+    // of what is unreached, for the first unreached point u.
+    void greedyFill() {
+        while (!r_.open.empty()) {
+            const int u = r_.open.front();
+            int bestGain = -1, pick = u;
+            for (int t : ball_) {
+                const int v = g_.sub(u, t);
+                if (r_.slot[v] >= 0) continue;
+                int gain = 0;
+                for (int t2 : ball_) gain += r_.count[g_.add(v, t2)] == 0;
+                if (gain > bestGain) bestGain = gain, pick = v;
+            }
+            r_.add(pick, ball_, sumOf());
+        }
+    }
+
     // Back to a cover found earlier.
     void restore(const std::vector<int>& columns, const std::vector<int>& syndromes) {
         columns_ = columns;
@@ -330,7 +347,7 @@ int main(int argc, char** argv) {
     o.out = args.text("--out", o.out);
     o.matrix = args.list("--matrix"), o.syndromes = args.list("--syndromes");
     if (o.n < 2 || o.n > 13 || o.radius < 1 || o.radius >= o.n || o.k < 1 || o.k >= o.n ||
-        o.k > 10 || o.start < 1 || o.sample < 1 || o.columnSample < 0 ||
+        o.k > 10 || o.start < 0 || o.sample < 1 || o.columnSample < 0 ||
         (!o.matrix.empty() && static_cast<int>(o.matrix.size()) != o.n)) {
         std::fprintf(stderr,
                      "need --length 2..13, --radius 1..n-1, --rows 1..min(n-1,10), --start m, "
@@ -351,6 +368,7 @@ int main(int argc, char** argv) {
         }
     Rng rng{o.seed * 0x9E3779B97F4A7C15ull | 1};
     Search search(o, rng);
+    if (args.text("--greedy", "0") == "1") search.greedyFill();
     const auto begin = std::chrono::steady_clock::now();
     auto elapsed = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
