@@ -87,22 +87,11 @@ class Search {
         // Points only syndrome i reaches are lost with it.
         // Points stay unreached longer gain weight, so the search leaves what it keeps failing.
         for (int w : r_.open) ++weight_[w];
-        std::vector<long>& loss = loss_;
-        loss.assign(m, 0), plainLoss_.assign(m, 0);
-        for (int i = 0; i < m; ++i)
-            for (int t : steps_) {
-                const int w = sum(r_.s[i], t);
-                if (r_.count[w] == 1) loss[i] += weight_[w], ++plainLoss_[i];
-            }
-        long bestDelta = 1L << 60;
-        int ties = 0;
-        Move chosen{};
+        r_.alone(steps_, sumOf(), weight_, loss_, plainLoss_);
+        const std::vector<long>& loss = loss_;
+        zuvo::tools::Chooser<Move> pick;
         auto consider = [&](long delta, int plain, const Move& mv, bool tabu) {
-            if (tabu && unreached() + plain >= best) return;
-            if (delta < bestDelta)
-                bestDelta = delta, chosen = mv, ties = 1;
-            else if (delta == bestDelta && rng_.below(++ties) == 0)
-                chosen = mv;
+            pick.consider(delta, plain, mv, tabu, unreached(), best, rng_);
         };
         credit_.assign(m, 0), plainCredit_.assign(m, 0);
         for (int t : steps_) {
@@ -148,7 +137,8 @@ class Search {
             }
             for (int s : r_.s) ++r_.count[sum(s, h)], ++r_.count[sum(s, mh)];
         }
-        if (bestDelta == (1L << 60)) return false;
+        if (!pick.any()) return false;
+        const Move chosen = pick.chosen;
         if (chosen.kind == 0) {
             const int gone = r_.s[chosen.index];
             dropTabu_[chosen.value] = it + 3 + rng_.below(4);
@@ -244,18 +234,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "need --length 2..13, --rows 1..min(n-1,7), --start m, n columns\n");
         return 2;
     }
-    int points = 1;
-    for (int i = 0; i < o.k; ++i) points *= 3;
-    for (int c : o.matrix)
-        if (c <= 0 || c >= points) {
-            std::fprintf(stderr, "matrix column %d is not a nonzero syndrome of Z3^%d\n", c, o.k);
-            return 2;
-        }
-    for (int v : o.syndromes)
-        if (v < 0 || v >= points) {
-            std::fprintf(stderr, "syndrome %d is not in Z3^%d\n", v, o.k);
-            return 2;
-        }
+    if (!zuvo::tools::pointsFit(o.matrix, o.syndromes, o.k)) return 2;
     Rng rng{o.seed * 0x9E3779B97F4A7C15ull | 1};
     Search search(o, rng);
     const auto begin = std::chrono::steady_clock::now();

@@ -122,21 +122,10 @@ class Search {
         // Halving what the weights gained now and then keeps the search near few unreached.
         if (o_.smooth > 0 && it % o_.smooth == 0)
             for (long& w : weight_) w = 1 + (w - 1) / 2;
-        loss_.assign(m, 0), plainLoss_.assign(m, 0);
-        for (int i = 0; i < m; ++i)
-            for (int t : ball_) {
-                const int w = g_.add(r_.s[i], t);
-                if (r_.count[w] == 1) loss_[i] += weight_[w], ++plainLoss_[i];
-            }
-        long bestDelta = 1L << 60;
-        int ties = 0;
-        Move chosen{};
+        r_.alone(ball_, sumOf(), weight_, loss_, plainLoss_);
+        zuvo::tools::Chooser<Move> pick;
         auto consider = [&](long delta, int plain, const Move& mv, bool tabu) {
-            if (tabu && unreached() + plain >= best) return;
-            if (delta < bestDelta)
-                bestDelta = delta, chosen = mv, ties = 1;
-            else if (delta == bestDelta && rng_.below(++ties) == 0)
-                chosen = mv;
+            pick.consider(delta, plain, mv, tabu, unreached(), best, rng_);
         };
         credit_.assign(m, 0), plainCredit_.assign(m, 0);
         const bool all = static_cast<int>(ball_.size()) <= o_.sample;
@@ -166,8 +155,8 @@ class Search {
             // A value for column j that brings u within reach of a syndrome through a sum that
             // uses column j once, with factor 1.
             const int j = first + rng_.below(o_.n - first);
-            const int pick = rng_.below(shorter_.size() + 1);
-            const Combo& rest = pick == 0 ? empty_ : combos_[shorter_[pick - 1]];
+            const int drawn = rng_.below(shorter_.size() + 1);
+            const Combo& rest = drawn == 0 ? empty_ : combos_[shorter_[drawn - 1]];
             bool usesJ = false;
             for (auto [col, a] : rest.terms) usesJ |= col == j;
             if (usesJ) continue;
@@ -181,7 +170,8 @@ class Search {
             consider(lost - gain, plainLost - plainGain, Move{1, j, c},
                      columnTabu_[g_.line(c)] > it || indexTabu_[j] > it);
         }
-        if (bestDelta == (1L << 60)) return false;
+        if (!pick.any()) return false;
+        const Move chosen = pick.chosen;
         if (chosen.kind == 0) {
             const int gone = r_.s[chosen.index];
             dropTabu_[chosen.value] = it + 3 + rng_.below(4);
@@ -354,18 +344,7 @@ int main(int argc, char** argv) {
                      "n columns\n");
         return 2;
     }
-    int points = 1;
-    for (int i = 0; i < o.k; ++i) points *= 3;
-    for (int c : o.matrix)
-        if (c <= 0 || c >= points) {
-            std::fprintf(stderr, "matrix column %d is not a nonzero syndrome of Z3^%d\n", c, o.k);
-            return 2;
-        }
-    for (int v : o.syndromes)
-        if (v < 0 || v >= points) {
-            std::fprintf(stderr, "syndrome %d is not in Z3^%d\n", v, o.k);
-            return 2;
-        }
+    if (!zuvo::tools::pointsFit(o.matrix, o.syndromes, o.k)) return 2;
     Rng rng{o.seed * 0x9E3779B97F4A7C15ull | 1};
     Search search(o, rng);
     if (args.text("--greedy", "0") == "1") search.greedyFill();

@@ -103,6 +103,17 @@ class Reach {
         for (std::size_t v = 0; v < points; ++v)
             if (count[v] == 0) at[v] = static_cast<int>(open.size()), open.push_back(int(v));
     }
+    // What each syndrome alone reaches: the weight and the number of those points.
+    template <class Sum>
+    void alone(const std::vector<int>& ball, Sum sum, const std::vector<long>& weight,
+               std::vector<long>& lost, std::vector<int>& plain) const {
+        lost.assign(s.size(), 0), plain.assign(s.size(), 0);
+        for (std::size_t i = 0; i < s.size(); ++i)
+            for (int t : ball) {
+                const int w = sum(s[i], t);
+                if (count[w] == 1) lost[i] += weight[w], ++plain[i];
+            }
+    }
     template <class Sum>
     void remove(int i, const std::vector<int>& ball, Sum sum) {
         const int gone = s[i];
@@ -125,6 +136,26 @@ class Reach {
                 open.pop_back(), at[w] = -1;
             }
         }
+    }
+};
+
+// The best-scored move of a tabu step, ties broken at random. A tabu move counts only when it
+// would leave fewer points unreached than the best seen (aspiration).
+template <class Move>
+struct Chooser {
+    long bestDelta = kNone;
+    int ties = 0;
+    Move chosen{};
+    static constexpr long kNone = 1L << 60;
+
+    bool any() const { return bestDelta != kNone; }
+    void consider(long delta, int plain, const Move& move, bool tabu, int unreached, int best,
+                  Rng& rng) {
+        if (tabu && unreached + plain >= best) return;
+        if (delta < bestDelta)
+            bestDelta = delta, chosen = move, ties = 1;
+        else if (delta == bestDelta && rng.below(++ties) == 0)
+            chosen = move;
     }
 };
 
