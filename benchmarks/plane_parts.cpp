@@ -8,7 +8,7 @@
 // counts the rules broken; a code it finds is verified over the whole space and appended to the
 // output as a line the records table takes (H the identity).
 //   plane_parts --length m --radius R --size |G| [--words w1,...] [--seconds S] [--seed X]
-//               [--temp T] [--cool C] [--period STEPS] [--out FILE]
+//               [--temp T] [--cool C] [--period STEPS] [--union-weight W] [--out FILE]
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -58,8 +58,8 @@ struct Balls {
 
 class Anneal {
   public:
-    Anneal(int m, int radius, int words, const std::vector<int>& start, Rng& rng)
-        : r_(radius), b_(m, radius), rng_(rng) {
+    Anneal(int m, int radius, int words, const std::vector<int>& start, int unionWeight, Rng& rng)
+        : r_(radius), unionWeight_(unionWeight), b_(m, radius), rng_(rng) {
         const int p = b_.points;
         part_.assign(p, -1), union_.assign(p, 0), seen_.assign(p, 0);
         for (auto& c : near_) c.assign(p, 0);
@@ -109,8 +109,9 @@ class Anneal {
             for (int j = 0; j < b_.size[r_ - 2]; ++j) near_[l][ball[j]] += sign;
         for (int j = 0; j < b_.size[r_ - 1]; ++j) union_[ball[j]] += sign;
     }
+    // A point the union misses counts `unionWeight` times, so the search keeps G a cover.
     int broken(int y) const {
-        int n = union_[y] == 0;
+        int n = union_[y] == 0 ? unionWeight_ : 0;
         for (int l = 0; l < 3; ++l)
             n += far_[l][y] == 0 && (r_ < 2 || near_[(l + 1) % 3][y] + near_[(l + 2) % 3][y] == 0);
         return n;
@@ -127,7 +128,7 @@ class Anneal {
         return n;
     }
 
-    int r_;
+    int r_, unionWeight_;
     Balls b_;
     Rng& rng_;
     std::vector<int> g_, part_, union_, seen_;
@@ -150,7 +151,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     Rng rng{static_cast<std::uint64_t>(args.longer("--seed", 1)) * 0x9E3779B97F4A7C15ull | 1};
-    Anneal a(m, radius, words, args.list("--words"), rng);
+    Anneal a(m, radius, words, args.list("--words"), args.integer("--union-weight", 1), rng);
     const auto begin = std::chrono::steady_clock::now();
     auto elapsed = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
