@@ -65,14 +65,7 @@ class Search {
             const int c = 1 + rng_.below(p - 1);
             if (!hasLine(c, -1)) columns_.push_back(c);
         }
-        std::vector<int> start = o.syndromes;
-        std::vector<char> taken(p, 0);
-        for (int v : start) taken[v] = 1;
-        while (static_cast<int>(start.size()) < std::min(o.start, p)) {
-            const int v = rng_.below(p);
-            if (!taken[v]) taken[v] = 1, start.push_back(v);
-        }
-        r_.start(p, start);
+        r_.start(p, zuvo::tools::startingSet(o.syndromes, o.start, p, rng_));
         rebuildCounts();
     }
 
@@ -84,7 +77,6 @@ class Search {
     bool step(long it, int best) {
         const int u = r_.open[rng_.below(r_.open.size())];
         const int m = static_cast<int>(r_.s.size());
-        // Points only syndrome i reaches are lost with it.
         // Points stay unreached longer gain weight, so the search leaves what it keeps failing.
         for (int w : r_.open) ++weight_[w];
         r_.alone(steps_, sumOf(), weight_, loss_, plainLoss_);

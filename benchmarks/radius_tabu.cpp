@@ -92,14 +92,7 @@ class Search {
             for (auto [j, a] : combos_[c].terms) touching_[j].push_back(c);
         for (int c = 0; c < static_cast<int>(combos_.size()); ++c)
             if (static_cast<int>(combos_[c].terms.size()) < o.radius) shorter_.push_back(c);
-        std::vector<int> start = o.syndromes;
-        std::vector<char> taken(p, 0);
-        for (int v : start) taken[v] = 1;
-        while (static_cast<int>(start.size()) < std::min(o.start, p)) {
-            const int v = rng_.below(p);
-            if (!taken[v]) taken[v] = 1, start.push_back(v);
-        }
-        r_.start(p, start);
+        r_.start(p, zuvo::tools::startingSet(o.syndromes, o.start, p, rng_));
         weight_.assign(p, 1), seen_.assign(p, 0);
         addTabu_.assign(p, 0), dropTabu_.assign(p, 0), columnTabu_.assign(p, 0);
         indexTabu_.assign(o.n, 0);

@@ -80,6 +80,18 @@ inline bool pointsFit(const std::vector<int>& columns, const std::vector<int>& s
     return true;
 }
 
+// The given syndromes, then distinct random points until there are `size` of them.
+inline std::vector<int> startingSet(std::vector<int> given, int size, int points, Rng& rng) {
+    std::vector<char> taken(static_cast<std::size_t>(points), 0);
+    for (int v : given) taken[static_cast<std::size_t>(v)] = 1;
+    while (static_cast<int>(given.size()) < std::min(size, points)) {
+        const int v = rng.below(static_cast<std::size_t>(points));
+        if (!taken[static_cast<std::size_t>(v)])
+            taken[static_cast<std::size_t>(v)] = 1, given.push_back(v);
+    }
+    return given;
+}
+
 // The syndromes of a search and what they reach through a ball of steps: how many syndromes
 // reach each point, the sum of those that do (so the one syndrome when only one does), and the
 // unreached points in a list with constant-time removal.
