@@ -1,0 +1,322 @@
+// Offline search for matrix-method codes with a prescribed symmetry: the syndrome set S must be a
+// union of orbits of a group that the given maps generate. A map permutes the positions and
+// multiplies each by 1 or 2; when it keeps the kernel of H, it acts linearly on the syndromes
+// and keeps the ball B of sums of at most R columns, so a whole orbit is reached as soon as one
+// of its points is. The search is a weighted set cover over orbits (an orbit costs its size):
+// each step takes the best exactly scored swap that reaches a random unreached orbit within
+// the budget and raises the weight of what stays unreached. Each cover is verified over the
+// whole space and appended as a line the records table takes; then the budget shrinks.
+//   orbit_cover --length n --radius R --rows k --matrix c1,...,cn --maps "p/m;p/m" --budget m
+//               [--target m] [--seconds S] [--seed X] [--tenure T] [--sample N] [--out FILE]
+// p is the image position list (position j takes the value of position p_j), m the multipliers.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "search_tool.h"
+
+namespace {
+
+using zuvo::tools::Rng;
+
+struct Space {
+    int k = 0, points = 1;
+    std::vector<int> pow;
+    explicit Space(int rows) : k(rows) {
+        for (int r = 0; r < k; ++r) pow.push_back(points), points *= 3;
+    }
+    int digit(int v, int r) const { return v / pow[r] % 3; }
+    int add(int a, int b, int times = 1) const {
+        int s = 0;
+        for (int r = 0; r < k; ++r) s += (digit(a, r) + times * digit(b, r)) % 3 * pow[r];
+        return s;
+    }
+};
+
+// A position map x -> y, y_j = m_j * x_{p_j}, read from "p0,p1,.../m0,m1,...".
+struct PositionMap {
+    std::vector<int> p, m;
+};
+
+std::vector<int> numbers(const std::string& text) {
+    std::vector<int> out;
+    std::stringstream in(text);
+    for (std::string item; std::getline(in, item, ',');)
+        if (!item.empty()) out.push_back(std::stoi(item));
+    return out;
+}
+
+std::vector<PositionMap> parseMaps(const std::string& text, int n) {
+    std::vector<PositionMap> maps;
+    std::stringstream in(text);
+    for (std::string item; std::getline(in, item, ';');) {
+        const auto slash = item.find('/');
+        if (slash == std::string::npos) continue;
+        PositionMap map{numbers(item.substr(0, slash)), numbers(item.substr(slash + 1))};
+        std::vector<int> sorted = map.p;
+        std::sort(sorted.begin(), sorted.end());
+        bool ok = static_cast<int>(map.p.size()) == n && static_cast<int>(map.m.size()) == n;
+        for (int j = 0; ok && j < n; ++j) ok = sorted[j] == j && (map.m[j] == 1 || map.m[j] == 2);
+        if (!ok) throw std::invalid_argument("bad map " + item);
+        maps.push_back(map);
+    }
+    return maps;
+}
+
+// The linear map T on Z3^k with T h_i = h'_i, where H' is H after the position map; it exists
+// only when the map keeps the kernel of H. Returned as the images of every point.
+std::vector<int> syndromeAction(const Space& g, const std::vector<int>& h, const PositionMap& map) {
+    const int n = static_cast<int>(h.size());
+    // Hy = sum_j m_j x_{p_j} h_j, so position i = p_j carries the column m_j h_j.
+    std::vector<int> moved(n);
+    for (int j = 0; j < n; ++j) moved[map.p[j]] = map.m[j] == 1 ? h[j] : g.add(0, h[j], 2);
+    // Every point as some combination of H's columns, found breadth-first; T takes it to the
+    // same combination of the moved columns.
+    std::vector<std::vector<int>> combo(g.points);
+    std::vector<char> known(g.points, 0);
+    known[0] = 1, combo[0].assign(n, 0);
+    std::vector<int> frontier{0};
+    while (!frontier.empty()) {
+        std::vector<int> next;
+        for (int v : frontier)
+            for (int j = 0; j < n; ++j) {
+                const int w = g.add(v, h[j]);
+                if (known[w]) continue;
+                known[w] = 1, combo[w] = combo[v], combo[w][j] = (combo[w][j] + 1) % 3;
+                next.push_back(w);
+            }
+        frontier = std::move(next);
+    }
+    std::vector<int> act(g.points, -1);
+    for (int v = 0; v < g.points; ++v) {
+        if (!known[v]) throw std::invalid_argument("H does not have full rank");
+        int w = 0;
+        for (int j = 0; j < n; ++j) w = g.add(w, moved[j], combo[v][j]);
+        act[v] = w;
+    }
+    // Well defined only if every kernel word maps into the kernel, that is if T is additive.
+    for (int a = 0; a < g.points; ++a)
+        for (int j = 0; j < n; ++j)
+            if (act[g.add(a, h[j])] != g.add(act[a], moved[j]))
+                throw std::invalid_argument("a map does not keep the kernel of H");
+    return act;
+}
+
+struct Options {
+    int n = 0, radius = 1, k = 0, budget = 0, target = 1, tenure = 7, sample = 64;
+    double seconds = 600;
+    std::uint64_t seed = 1;
+    std::vector<int> matrix;
+    std::string maps, out = "orbit-found.txt";
+};
+
+class Cover {
+  public:
+    Cover(const Options& o, Rng& rng) : o_(o), g_(o.k), rng_(rng) {
+        std::vector<std::vector<int>> actions;
+        for (const auto& map : parseMaps(o.maps, o.n))
+            actions.push_back(syndromeAction(g_, o.matrix, map));
+        // Orbits by closure from each unassigned point.
+        orbitOf_.assign(g_.points, -1);
+        for (int v = 0; v < g_.points; ++v) {
+            if (orbitOf_[v] >= 0) continue;
+            const int id = static_cast<int>(members_.size());
+            members_.push_back({v}), orbitOf_[v] = id;
+            for (std::size_t q = 0; q < members_[id].size(); ++q)
+                for (const auto& act : actions) {
+                    const int w = act[members_[id][q]];
+                    if (orbitOf_[w] < 0) orbitOf_[w] = id, members_[id].push_back(w);
+                }
+        }
+        const int count = static_cast<int>(members_.size());
+        std::vector<int> ball{0};
+        for (int step = 0; step < o.radius; ++step) {
+            std::vector<int> grown = ball;
+            for (int v : ball)
+                for (int c : o.matrix)
+                    grown.push_back(g_.add(v, c)), grown.push_back(g_.add(v, c, 2));
+            std::sort(grown.begin(), grown.end());
+            grown.erase(std::unique(grown.begin(), grown.end()), grown.end());
+            ball = std::move(grown);
+        }
+        rows_.resize(count), cols_.resize(count);
+        for (int i = 0; i < count; ++i) {
+            for (int b : ball) rows_[i].push_back(orbitOf_[g_.add(members_[i][0], b)]);
+            std::sort(rows_[i].begin(), rows_[i].end());
+            rows_[i].erase(std::unique(rows_[i].begin(), rows_[i].end()), rows_[i].end());
+            for (int r : rows_[i]) cols_[r].push_back(i);
+        }
+        weight_.assign(count, 1), gain_.assign(count, 0), loss_.assign(count, 0);
+        count_.assign(count, 0), owners_.assign(count, 0), chosen_.assign(count, 0);
+        tabu_.assign(count, 0), at_.assign(count, -1);
+        plainLoss_.assign(count, 0), mark_.assign(count, 0);
+        for (int r = 0; r < count; ++r) at_[r] = static_cast<int>(open_.size()), open_.push_back(r);
+        for (int i = 0; i < count; ++i) gain_[i] = static_cast<long>(rows_[i].size());
+        std::printf("%d orbits (%d points), ball %zu\n", count, g_.points, ball.size());
+    }
+
+    int orbits() const { return static_cast<int>(members_.size()); }
+    int cost() const { return cost_; }
+    int unreached() const { return static_cast<int>(open_.size()); }
+    std::vector<int> syndromes() const {
+        std::vector<int> s;
+        for (int i = 0; i < orbits(); ++i)
+            if (chosen_[i]) s.insert(s.end(), members_[i].begin(), members_[i].end());
+        return s;
+    }
+
+    // One step: the best pair move that reaches a random unreached orbit, scored exactly: an
+    // orbit that reaches it comes in (sampled when many do) and a chosen orbit goes, or none
+    // goes when the budget has room. Recently moved orbits are tabu unless the move would
+    // leave fewer unreached orbits than the best seen.
+    void step(long it, int budget, int best) {
+        const int row = open_[rng_.below(open_.size())];
+        std::vector<int> in;
+        for (int c : cols_[row])
+            if (!chosen_[c]) in.push_back(c);
+        for (std::size_t j = 0; j < in.size() && static_cast<int>(j) < o_.sample; ++j)
+            std::swap(in[j], in[j + rng_.below(in.size() - j)]);
+        if (static_cast<int>(in.size()) > o_.sample) in.resize(o_.sample);
+        zuvo::tools::Chooser<std::pair<int, int>> choice;
+        std::vector<int> out;
+        for (int i = 0; i < orbits(); ++i)
+            if (chosen_[i]) out.push_back(i);
+        for (int c : in) {
+            ++stamp_;
+            long gain = gain_[c];
+            int plainGain = 0;
+            for (int r : rows_[c]) mark_[r] = stamp_, plainGain += count_[r] == 0;
+            const int size = static_cast<int>(members_[c].size());
+            if (cost_ + size <= budget)
+                choice.consider(-gain, -plainGain, {c, -1}, tabu_[c] > it, unreached(), best, rng_);
+            for (int d : out) {
+                if (cost_ - static_cast<int>(members_[d].size()) + size > budget) continue;
+                long lost = loss_[d];
+                int plainLost = plainLoss_[d];
+                for (int r : rows_[d])
+                    if (count_[r] == 1 && mark_[r] == stamp_) lost -= weight_[r], --plainLost;
+                choice.consider(lost - gain, plainLost - plainGain, {c, d},
+                                tabu_[c] > it || tabu_[d] > it, unreached(), best, rng_);
+            }
+        }
+        if (!choice.any()) return;
+        const auto [c, d] = choice.chosen;
+        if (d >= 0) remove(d), tabu_[d] = it + o_.tenure;
+        add(c), tabu_[c] = it + o_.tenure;
+        for (int r : open_) {
+            ++weight_[r];
+            for (int x : cols_[r]) ++gain_[x];
+        }
+    }
+
+    // Drops the orbits that cost least to lose until the budget holds.
+    void dropOver(int budget) {
+        while (cost_ > budget) {
+            int pick = -1;
+            double bestScore = 0;
+            for (int i = 0; i < orbits(); ++i) {
+                if (!chosen_[i]) continue;
+                const double score = static_cast<double>(loss_[i]) / members_[i].size();
+                if (pick < 0 || score < bestScore) bestScore = score, pick = i;
+            }
+            remove(pick);
+        }
+    }
+
+  private:
+    void add(int i) {
+        chosen_[i] = 1, cost_ += static_cast<int>(members_[i].size());
+        for (int r : rows_[i]) {
+            if (count_[r] == 0) {
+                for (int c : cols_[r]) gain_[c] -= weight_[r];
+                loss_[i] += weight_[r], ++plainLoss_[i];
+                open_[at_[r]] = open_.back(), at_[open_.back()] = at_[r], open_.pop_back();
+                at_[r] = -1;
+            } else if (count_[r] == 1) {
+                loss_[owners_[r]] -= weight_[r], --plainLoss_[owners_[r]];
+            }
+            ++count_[r], owners_[r] += i;
+        }
+    }
+    void remove(int i) {
+        chosen_[i] = 0, cost_ -= static_cast<int>(members_[i].size());
+        for (int r : rows_[i]) {
+            --count_[r], owners_[r] -= i;
+            if (count_[r] == 0) {
+                for (int c : cols_[r]) gain_[c] += weight_[r];
+                loss_[i] -= weight_[r], --plainLoss_[i];
+                at_[r] = static_cast<int>(open_.size()), open_.push_back(r);
+            } else if (count_[r] == 1) {
+                loss_[owners_[r]] += weight_[r], ++plainLoss_[owners_[r]];
+            }
+        }
+    }
+
+    const Options& o_;
+    Space g_;
+    Rng& rng_;
+    std::vector<int> orbitOf_;
+    std::vector<std::vector<int>> members_, rows_, cols_;
+    std::vector<long> weight_, gain_, loss_, tabu_;
+    std::vector<int> count_, chosen_, at_, open_, plainLoss_, mark_;
+    int stamp_ = 0;
+    std::vector<long> owners_;
+    int cost_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const zuvo::tools::Args args(argc, argv);
+    Options o;
+    o.n = args.integer("--length", 0), o.radius = args.integer("--radius", 1);
+    o.k = args.integer("--rows", 0), o.budget = args.integer("--budget", 0);
+    o.target = args.integer("--target", 1), o.tenure = args.integer("--tenure", o.tenure);
+    o.sample = std::max(1, args.integer("--sample", o.sample));
+    o.seconds = args.real("--seconds", o.seconds);
+    o.seed = static_cast<std::uint64_t>(args.longer("--seed", 1));
+    o.matrix = args.list("--matrix"), o.maps = args.text("--maps", "");
+    o.out = args.text("--out", o.out);
+    if (o.n < 2 || o.n > 13 || o.radius < 1 || o.radius >= o.n || o.k < 1 || o.k >= o.n ||
+        o.k > 12 || o.budget < 1 || static_cast<int>(o.matrix.size()) != o.n) {
+        std::fprintf(stderr, "need --length 2..13, --radius, --rows 1..12, --budget, n columns\n");
+        return 2;
+    }
+    if (!zuvo::tools::pointsFit(o.matrix, {}, o.k)) return 2;
+    Rng rng{o.seed * 0x9E3779B97F4A7C15ull | 1};
+    try {
+        Cover cover(o, rng);
+        const auto begin = std::chrono::steady_clock::now();
+        auto elapsed = [&] {
+            return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+        };
+        int budget = o.budget, best = cover.unreached();
+        double lastPrint = 0;
+        for (long it = 1; elapsed() < o.seconds; ++it) {
+            if (cover.unreached() == 0) {
+                const bool ok = zuvo::tools::reportConstruction(o.n, o.radius, o.k, o.matrix,
+                                                                cover.syndromes(), o.out);
+                if (!ok || cover.cost() <= o.target) break;
+                budget = cover.cost() - 1;
+                cover.dropOver(budget);
+                best = cover.unreached();
+                continue;
+            }
+            cover.step(it, budget, best);
+            best = std::min(best, cover.unreached());
+            if (elapsed() - lastPrint > 10) {
+                lastPrint = elapsed();
+                std::printf("%.0f s, step %ld: cost %d of %d, %d unreached (best %d)\n", lastPrint,
+                            it, cover.cost(), budget, cover.unreached(), best);
+                std::fflush(stdout);
+            }
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 2;
+    }
+    return 0;
+}
