@@ -16,94 +16,13 @@
 #include <string>
 #include <vector>
 
+#include "orbit_group.h"
 #include "search_tool.h"
 
 namespace {
 
 using zuvo::tools::Rng;
-
-struct Space {
-    int k = 0, points = 1;
-    std::vector<int> pow;
-    explicit Space(int rows) : k(rows) {
-        for (int r = 0; r < k; ++r) pow.push_back(points), points *= 3;
-    }
-    int digit(int v, int r) const { return v / pow[r] % 3; }
-    int add(int a, int b, int times = 1) const {
-        int s = 0;
-        for (int r = 0; r < k; ++r) s += (digit(a, r) + times * digit(b, r)) % 3 * pow[r];
-        return s;
-    }
-};
-
-// A position map x -> y, y_j = m_j * x_{p_j}, read from "p0,p1,.../m0,m1,...".
-struct PositionMap {
-    std::vector<int> p, m;
-};
-
-std::vector<int> numbers(const std::string& text) {
-    std::vector<int> out;
-    std::stringstream in(text);
-    for (std::string item; std::getline(in, item, ',');)
-        if (!item.empty()) out.push_back(std::stoi(item));
-    return out;
-}
-
-std::vector<PositionMap> parseMaps(const std::string& text, int n) {
-    std::vector<PositionMap> maps;
-    std::stringstream in(text);
-    for (std::string item; std::getline(in, item, ';');) {
-        const auto slash = item.find('/');
-        if (slash == std::string::npos) continue;
-        PositionMap map{numbers(item.substr(0, slash)), numbers(item.substr(slash + 1))};
-        std::vector<int> sorted = map.p;
-        std::sort(sorted.begin(), sorted.end());
-        bool ok = static_cast<int>(map.p.size()) == n && static_cast<int>(map.m.size()) == n;
-        for (int j = 0; ok && j < n; ++j) ok = sorted[j] == j && (map.m[j] == 1 || map.m[j] == 2);
-        if (!ok) throw std::invalid_argument("bad map " + item);
-        maps.push_back(map);
-    }
-    return maps;
-}
-
-// The linear map T on Z3^k with T h_i = h'_i, where H' is H after the position map; it exists
-// only when the map keeps the kernel of H. Returned as the images of every point.
-std::vector<int> syndromeAction(const Space& g, const std::vector<int>& h, const PositionMap& map) {
-    const int n = static_cast<int>(h.size());
-    // Hy = sum_j m_j x_{p_j} h_j, so position i = p_j carries the column m_j h_j.
-    std::vector<int> moved(n);
-    for (int j = 0; j < n; ++j) moved[map.p[j]] = map.m[j] == 1 ? h[j] : g.add(0, h[j], 2);
-    // Every point as some combination of H's columns, found breadth-first; T takes it to the
-    // same combination of the moved columns.
-    std::vector<std::vector<int>> combo(g.points);
-    std::vector<char> known(g.points, 0);
-    known[0] = 1, combo[0].assign(n, 0);
-    std::vector<int> frontier{0};
-    while (!frontier.empty()) {
-        std::vector<int> next;
-        for (int v : frontier)
-            for (int j = 0; j < n; ++j) {
-                const int w = g.add(v, h[j]);
-                if (known[w]) continue;
-                known[w] = 1, combo[w] = combo[v], combo[w][j] = (combo[w][j] + 1) % 3;
-                next.push_back(w);
-            }
-        frontier = std::move(next);
-    }
-    std::vector<int> act(g.points, -1);
-    for (int v = 0; v < g.points; ++v) {
-        if (!known[v]) throw std::invalid_argument("H does not have full rank");
-        int w = 0;
-        for (int j = 0; j < n; ++j) w = g.add(w, moved[j], combo[v][j]);
-        act[v] = w;
-    }
-    // Well defined only if every kernel word maps into the kernel, that is if T is additive.
-    for (int a = 0; a < g.points; ++a)
-        for (int j = 0; j < n; ++j)
-            if (act[g.add(a, h[j])] != g.add(act[a], moved[j]))
-                throw std::invalid_argument("a map does not keep the kernel of H");
-    return act;
-}
+using namespace zuvo::tools::orbit;
 
 struct Options {
     int n = 0, radius = 1, k = 0, budget = 0, target = 1, tenure = 7, sample = 64;
@@ -119,18 +38,9 @@ class Cover {
         std::vector<std::vector<int>> actions;
         for (const auto& map : parseMaps(o.maps, o.n))
             actions.push_back(syndromeAction(g_, o.matrix, map));
-        // Orbits by closure from each unassigned point.
-        orbitOf_.assign(g_.points, -1);
-        for (int v = 0; v < g_.points; ++v) {
-            if (orbitOf_[v] >= 0) continue;
-            const int id = static_cast<int>(members_.size());
-            members_.push_back({v}), orbitOf_[v] = id;
-            for (std::size_t q = 0; q < members_[id].size(); ++q)
-                for (const auto& act : actions) {
-                    const int w = act[members_[id][q]];
-                    if (orbitOf_[w] < 0) orbitOf_[w] = id, members_[id].push_back(w);
-                }
-        }
+        orbitOf_ = orbitsOf(g_.points, actions);
+        members_.resize(*std::max_element(orbitOf_.begin(), orbitOf_.end()) + 1);
+        for (int v = 0; v < g_.points; ++v) members_[orbitOf_[v]].push_back(v);
         const int count = static_cast<int>(members_.size());
         std::vector<int> ball{0};
         for (int step = 0; step < o.radius; ++step) {

@@ -1,0 +1,87 @@
+#include "orbit_group.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <stdexcept>
+#include <vector>
+
+namespace zuvo::tools::orbit {
+namespace {
+
+// Every monomial map of a short length against the words themselves: a map that keeps the
+// kernel of H (checked word by word) must induce a syndrome map with T(Hx) = H(Mx) for every
+// word x, and one that does not must be refused. The orbits of all kept maps must be closed
+// under each of them and as coarse as a union-find over the same maps.
+TEST(OrbitGroup, SyndromeMapsAgreeWithTheWordsAndOrbitsAreClosed) {
+    const int n = 4, k = 2, words = 81;
+    const Space g(k);
+    const std::vector<std::vector<int>> matrices = {{1, 3, 4, 7}, {1, 3, 4, 1}, {1, 3, 0, 2}};
+    auto syndrome = [&](const std::vector<int>& h, const std::vector<int>& x) {
+        int s = 0;
+        for (int j = 0; j < n; ++j) s = g.add(s, h[j], x[j]);
+        return s;
+    };
+    auto word = [&](int v) {
+        std::vector<int> x(n);
+        for (int j = 0; j < n; ++j, v /= 3) x[j] = v % 3;
+        return x;
+    };
+    for (const auto& h : matrices) {
+        SCOPED_TRACE(h[3]);
+        std::vector<int> perm(n);
+        std::iota(perm.begin(), perm.end(), 0);
+        std::vector<std::vector<int>> kept;
+        int refused = 0;
+        do {
+            for (int signs = 0; signs < 16; ++signs) {
+                PositionMap map{perm, {}};
+                for (int j = 0; j < n; ++j) map.m.push_back((signs >> j & 1) + 1);
+                auto moved = [&](const std::vector<int>& x) {
+                    std::vector<int> y(n);
+                    for (int j = 0; j < n; ++j) y[j] = map.m[j] * x[map.p[j]] % 3;
+                    return y;
+                };
+                bool keeps = true;
+                for (int v = 0; v < words && keeps; ++v)
+                    if (syndrome(h, word(v)) == 0) keeps = syndrome(h, moved(word(v))) == 0;
+                if (!keeps) {
+                    EXPECT_THROW(syndromeAction(g, h, map), std::invalid_argument);
+                    ++refused;
+                    continue;
+                }
+                const std::vector<int> act = syndromeAction(g, h, map);
+                for (int v = 0; v < words; ++v)
+                    ASSERT_EQ(act[syndrome(h, word(v))], syndrome(h, moved(word(v))));
+                kept.push_back(act);
+            }
+        } while (std::next_permutation(perm.begin(), perm.end()));
+        EXPECT_GT(kept.size(), 1u);
+        EXPECT_GT(refused, 0);
+
+        const std::vector<int> orbit = orbitsOf(g.points, kept);
+        std::vector<int> root(g.points);
+        std::iota(root.begin(), root.end(), 0);
+        auto find = [&](int v) {
+            while (root[v] != v) v = root[v] = root[root[v]];
+            return v;
+        };
+        for (const auto& act : kept)
+            for (int v = 0; v < g.points; ++v) {
+                ASSERT_EQ(orbit[act[v]], orbit[v]);
+                root[find(v)] = find(act[v]);
+            }
+        for (int a = 0; a < g.points; ++a)
+            for (int b = 0; b < g.points; ++b) ASSERT_EQ(orbit[a] == orbit[b], find(a) == find(b));
+    }
+}
+
+TEST(OrbitGroup, MapsThatAreNotMonomialAreRefused) {
+    EXPECT_EQ(parseMaps("1,0,2/1,2,1;0,1,2/2,2,2", 3).size(), 2u);
+    for (const char* bad : {"0,0,2/1,1,1", "0,1,3/1,1,1", "0,1/1,1", "0,1,2/1,0,1", "0,1,2/1,1,3"})
+        EXPECT_THROW(parseMaps(bad, 3), std::invalid_argument) << bad;
+}
+
+}  // namespace
+}  // namespace zuvo::tools::orbit
