@@ -28,6 +28,7 @@ struct Options {
     int n = 0, radius = 1, k = 0, budget = 0, target = 1, tenure = 7, sample = 64;
     double seconds = 600;
     std::uint64_t seed = 1;
+    bool checked = false;
     std::vector<int> matrix;
     std::string maps, out = "orbit-found.txt";
 };
@@ -62,7 +63,7 @@ class Cover {
         weight_.assign(count, 1), gain_.assign(count, 0), loss_.assign(count, 0);
         count_.assign(count, 0), owners_.assign(count, 0), chosen_.assign(count, 0);
         tabu_.assign(count, 0), at_.assign(count, -1);
-        plainLoss_.assign(count, 0), mark_.assign(count, 0);
+        plainLoss_.assign(count, 0), mark_.assign(count, 0), free_.assign(count, 1);
         for (int r = 0; r < count; ++r) at_[r] = static_cast<int>(open_.size()), open_.push_back(r);
         for (int i = 0; i < count; ++i) gain_[i] = static_cast<long>(rows_[i].size());
         std::printf("%d orbits (%d points), ball %zu\n", count, g_.points, ball.size());
@@ -122,6 +123,43 @@ class Cover {
         }
     }
 
+    // The row-weighting step with configuration checking: drop the chosen orbit that costs
+    // least to lose (not the one just added; the longest unmoved on ties), then add the best
+    // orbit that reaches a random unreached orbit among those whose surroundings changed since
+    // they were last dropped. No tenure to tune, and it cannot cycle on two orbits.
+    void stepChecked(long it, int budget) {
+        if (cost_ > budget || !lastAdded_.empty()) {
+            int pick = -1;
+            double bestScore = 0;
+            for (int i = 0; i < orbits(); ++i) {
+                if (!chosen_[i] || i == lastAdded_.back()) continue;
+                const double score = static_cast<double>(loss_[i]) / members_[i].size();
+                if (pick < 0 || score < bestScore || (score == bestScore && tabu_[i] < tabu_[pick]))
+                    bestScore = score, pick = i;
+            }
+            if (pick >= 0) remove(pick), tabu_[pick] = it, free_[pick] = 0, touch(pick);
+        }
+        while (cost_ < budget && !open_.empty()) {
+            const int row = open_[rng_.below(open_.size())];
+            int pick = -1;
+            for (int c : cols_[row]) {
+                if (!free_[c] || cost_ + static_cast<int>(members_[c].size()) > budget) continue;
+                if (pick < 0 ||
+                    gain_[c] * static_cast<long>(members_[pick].size()) >
+                        gain_[pick] * static_cast<long>(members_[c].size()) ||
+                    (gain_[c] == gain_[pick] && tabu_[c] < tabu_[pick]))
+                    pick = c;
+            }
+            if (pick < 0) break;
+            add(pick), tabu_[pick] = it, touch(pick);
+            lastAdded_.assign(1, pick);
+        }
+        for (int r : open_) {
+            ++weight_[r];
+            for (int x : cols_[r]) ++gain_[x];
+        }
+    }
+
     // Drops the orbits that cost least to lose until the budget holds.
     void dropOver(int budget) {
         while (cost_ > budget) {
@@ -137,6 +175,12 @@ class Cover {
     }
 
   private:
+    // An orbit may come back once something that shares a point with it has moved.
+    void touch(int i) {
+        for (int r : rows_[i])
+            for (int c : cols_[r])
+                if (c != i) free_[c] = 1;
+    }
     void add(int i) {
         chosen_[i] = 1, cost_ += static_cast<int>(members_[i].size());
         for (int r : rows_[i]) {
@@ -171,7 +215,7 @@ class Cover {
     std::vector<int> orbitOf_;
     std::vector<std::vector<int>> members_, rows_, cols_;
     std::vector<long> weight_, gain_, loss_, tabu_;
-    std::vector<int> count_, chosen_, at_, open_, plainLoss_, mark_;
+    std::vector<int> count_, chosen_, at_, open_, plainLoss_, mark_, free_, lastAdded_{-1};
     int stamp_ = 0;
     std::vector<long> owners_;
     int cost_ = 0;
@@ -189,6 +233,7 @@ int main(int argc, char** argv) {
     o.seconds = args.real("--seconds", o.seconds);
     o.seed = static_cast<std::uint64_t>(args.longer("--seed", 1));
     o.matrix = args.list("--matrix"), o.maps = args.text("--maps", "");
+    o.checked = args.text("--checked", "0") == "1";
     o.out = args.text("--out", o.out);
     if (o.n < 2 || o.n > 13 || o.radius < 1 || o.radius >= o.n || o.k < 1 || o.k >= o.n ||
         o.k > 12 || o.budget < 1 || static_cast<int>(o.matrix.size()) != o.n) {
@@ -215,7 +260,10 @@ int main(int argc, char** argv) {
                 best = cover.unreached();
                 continue;
             }
-            cover.step(it, budget, best);
+            if (o.checked)
+                cover.stepChecked(it, budget);
+            else
+                cover.step(it, budget, best);
             best = std::min(best, cover.unreached());
             if (elapsed() - lastPrint > 10) {
                 lastPrint = elapsed();
