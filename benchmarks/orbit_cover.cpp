@@ -7,7 +7,9 @@
 // the budget and raises the weight of what stays unreached. Each cover is verified over the
 // whole space and appended as a line the records table takes; then the budget shrinks.
 //   orbit_cover --length n --radius R --rows k --matrix c1,...,cn --maps "p/m;p/m" --budget m
-//               [--target m] [--seconds S] [--seed X] [--tenure T] [--sample N] [--out FILE]
+//               [--target m] [--syndromes s1,...] [--checked 1] [--seconds S] [--seed X] [--tenure
+//               T]
+//               [--sample N] [--out FILE]
 // p is the image position list (position j takes the value of position p_j), m the multipliers.
 #include <algorithm>
 #include <chrono>
@@ -29,7 +31,7 @@ struct Options {
     double seconds = 600;
     std::uint64_t seed = 1;
     bool checked = false;
-    std::vector<int> matrix;
+    std::vector<int> matrix, syndromes;
     std::string maps, out = "orbit-found.txt";
 };
 
@@ -70,6 +72,11 @@ class Cover {
     }
 
     int orbits() const { return static_cast<int>(members_.size()); }
+    // Starts from the orbits of the given syndromes, as from a known cover to shrink.
+    void startFrom(const std::vector<int>& syndromes) {
+        for (int v : syndromes)
+            if (!chosen_[orbitOf_[v]]) add(orbitOf_[v]);
+    }
     int cost() const { return cost_; }
     int unreached() const { return static_cast<int>(open_.size()); }
     std::vector<int> syndromes() const {
@@ -234,16 +241,19 @@ int main(int argc, char** argv) {
     o.seed = static_cast<std::uint64_t>(args.longer("--seed", 1));
     o.matrix = args.list("--matrix"), o.maps = args.text("--maps", "");
     o.checked = args.text("--checked", "0") == "1";
+    o.syndromes = args.list("--syndromes");
     o.out = args.text("--out", o.out);
     if (o.n < 2 || o.n > 13 || o.radius < 1 || o.radius >= o.n || o.k < 1 || o.k >= o.n ||
         o.k > 12 || o.budget < 1 || static_cast<int>(o.matrix.size()) != o.n) {
         std::fprintf(stderr, "need --length 2..13, --radius, --rows 1..12, --budget, n columns\n");
         return 2;
     }
-    if (!zuvo::tools::pointsFit(o.matrix, {}, o.k)) return 2;
+    if (!zuvo::tools::pointsFit(o.matrix, o.syndromes, o.k)) return 2;
     Rng rng{o.seed * 0x9E3779B97F4A7C15ull | 1};
     try {
         Cover cover(o, rng);
+        cover.startFrom(o.syndromes);
+        if (cover.unreached() > 0) cover.dropOver(o.budget);
         const auto begin = std::chrono::steady_clock::now();
         auto elapsed = [&] {
             return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
