@@ -12,8 +12,8 @@ namespace {
 
 // Every monomial map of a short length against the words themselves: a map that keeps the
 // kernel of H (checked word by word) must induce a syndrome map with T(Hx) = H(Mx) for every
-// word x, and one that does not must be refused. The orbits of all kept maps must be closed
-// under each of them and as coarse as a union-find over the same maps.
+// word x and keep every ball, and one that does not must be refused. The orbits of all kept maps
+// must be closed under each of them and as coarse as a union-find over the same maps.
 TEST(OrbitGroup, SyndromeMapsAgreeWithTheWordsAndOrbitsAreClosed) {
     const int n = 4, k = 2, words = 81;
     const Space g(k);
@@ -54,6 +54,17 @@ TEST(OrbitGroup, SyndromeMapsAgreeWithTheWordsAndOrbitsAreClosed) {
                 const std::vector<int> act = syndromeAction(g, h, map);
                 for (int v = 0; v < words; ++v)
                     ASSERT_EQ(act[syndrome(h, word(v))], syndrome(h, moved(word(v))));
+                // The search counts an orbit reached once one point is, which needs T to keep
+                // the ball of every radius: the syndromes of the words of weight at most R.
+                for (int radius = 1; radius <= 2; ++radius) {
+                    std::vector<char> inBall(g.points, 0);
+                    for (int v = 0; v < words; ++v) {
+                        const auto x = word(v);
+                        if (n - std::count(x.begin(), x.end(), 0) <= radius)
+                            inBall[syndrome(h, x)] = 1;
+                    }
+                    for (int s = 0; s < g.points; ++s) ASSERT_EQ(inBall[act[s]], inBall[s]);
+                }
                 kept.push_back(act);
             }
         } while (std::next_permutation(perm.begin(), perm.end()));
