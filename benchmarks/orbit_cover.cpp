@@ -30,7 +30,7 @@ struct Options {
     int n = 0, radius = 1, k = 0, budget = 0, target = 1, tenure = 7, sample = 64;
     double seconds = 600;
     std::uint64_t seed = 1;
-    bool checked = false;
+    bool checked = false, bumpChosen = false;
     std::vector<int> matrix, syndromes;
     std::string maps, out = "orbit-found.txt";
 };
@@ -124,10 +124,7 @@ class Cover {
         const auto [c, d] = choice.chosen;
         if (d >= 0) remove(d), tabu_[d] = it + o_.tenure;
         add(c), tabu_[c] = it + o_.tenure;
-        for (int r : open_) {
-            ++weight_[r];
-            for (int x : cols_[r]) ++gain_[x];
-        }
+        bump(row);
     }
 
     // The row-weighting step with configuration checking: drop the chosen orbit that costs
@@ -161,10 +158,7 @@ class Cover {
             add(pick), tabu_[pick] = it, touch(pick);
             lastAdded_.assign(1, pick);
         }
-        for (int r : open_) {
-            ++weight_[r];
-            for (int x : cols_[r]) ++gain_[x];
-        }
+        bump(open_.empty() ? -1 : open_[rng_.below(open_.size())]);
     }
 
     // Drops the orbits that cost least to lose until the budget holds.
@@ -182,6 +176,23 @@ class Cover {
     }
 
   private:
+    // Unreached orbits gain weight: all of them, or only the one a step aimed at (at radius 2
+    // and 3, raising every unreached orbit drives the search far from a cover).
+    void bump(int row) {
+        if (o_.bumpChosen) {
+            if (row < 0) return;
+            ++weight_[row];
+            if (count_[row] == 0)
+                for (int x : cols_[row]) ++gain_[x];
+            else if (count_[row] == 1)
+                ++loss_[owners_[row]];
+            return;
+        }
+        for (int r : open_) {
+            ++weight_[r];
+            for (int x : cols_[r]) ++gain_[x];
+        }
+    }
     // An orbit may come back once something that shares a point with it has moved.
     void touch(int i) {
         for (int r : rows_[i])
@@ -242,6 +253,7 @@ int main(int argc, char** argv) {
     o.matrix = args.list("--matrix"), o.maps = args.text("--maps", "");
     o.checked = args.text("--checked", "0") == "1";
     o.syndromes = args.list("--syndromes");
+    o.bumpChosen = args.text("--bump", "all") == "chosen";
     o.out = args.text("--out", o.out);
     if (o.n < 2 || o.n > 13 || o.radius < 1 || o.radius >= o.n || o.k < 1 || o.k >= o.n ||
         o.k > 12 || o.budget < 1 || static_cast<int>(o.matrix.size()) != o.n) {
