@@ -132,17 +132,15 @@ class Cover {
     // orbit that reaches a random unreached orbit among those whose surroundings changed since
     // they were last dropped. No tenure to tune, and it cannot cycle on two orbits.
     void stepChecked(long it, int budget) {
-        if (cost_ > budget || !lastAdded_.empty()) {
-            int pick = -1;
-            double bestScore = 0;
-            for (int i = 0; i < orbits(); ++i) {
-                if (!chosen_[i] || i == lastAdded_.back()) continue;
-                const double score = static_cast<double>(loss_[i]) / members_[i].size();
-                if (pick < 0 || score < bestScore || (score == bestScore && tabu_[i] < tabu_[pick]))
-                    bestScore = score, pick = i;
-            }
-            if (pick >= 0) remove(pick), tabu_[pick] = it, free_[pick] = 0, touch(pick);
+        int drop = -1;
+        double cheapest = 0;
+        for (int i = 0; i < orbits(); ++i) {
+            if (!chosen_[i] || i == lastAdded_) continue;
+            const double score = static_cast<double>(loss_[i]) / members_[i].size();
+            if (drop < 0 || score < cheapest || (score == cheapest && tabu_[i] < tabu_[drop]))
+                cheapest = score, drop = i;
         }
+        if (drop >= 0) remove(drop), tabu_[drop] = it, free_[drop] = 0, touch(drop);
         while (cost_ < budget && !open_.empty()) {
             const int row = open_[rng_.below(open_.size())];
             int pick = -1;
@@ -156,7 +154,7 @@ class Cover {
             }
             if (pick < 0) break;
             add(pick), tabu_[pick] = it, touch(pick);
-            lastAdded_.assign(1, pick);
+            lastAdded_ = pick;
         }
         bump(open_.empty() ? -1 : open_[rng_.below(open_.size())]);
     }
@@ -233,7 +231,8 @@ class Cover {
     std::vector<int> orbitOf_;
     std::vector<std::vector<int>> members_, rows_, cols_;
     std::vector<long> weight_, gain_, loss_, tabu_;
-    std::vector<int> count_, chosen_, at_, open_, plainLoss_, mark_, free_, lastAdded_{-1};
+    std::vector<int> count_, chosen_, at_, open_, plainLoss_, mark_, free_;
+    int lastAdded_ = -1;
     int stamp_ = 0;
     std::vector<long> owners_;
     int cost_ = 0;
