@@ -41,9 +41,15 @@ inline std::vector<PositionMap> parseMaps(const std::string& text, int n) {
     std::vector<PositionMap> maps;
     std::stringstream in(text);
     for (std::string item; std::getline(in, item, ';');) {
+        if (item.empty()) continue;
         const auto slash = item.find('/');
-        if (slash == std::string::npos) continue;
-        PositionMap map{numbers(item.substr(0, slash)), numbers(item.substr(slash + 1))};
+        PositionMap map;
+        try {
+            if (slash == std::string::npos) throw std::invalid_argument("no /");
+            map = {numbers(item.substr(0, slash)), numbers(item.substr(slash + 1))};
+        } catch (const std::exception&) {
+            throw std::invalid_argument("bad map " + item);
+        }
         std::vector<int> sorted = map.p;
         std::sort(sorted.begin(), sorted.end());
         bool ok = static_cast<int>(map.p.size()) == n && static_cast<int>(map.m.size()) == n;

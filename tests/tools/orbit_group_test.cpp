@@ -90,7 +90,8 @@ TEST(OrbitGroup, SyndromeMapsAgreeWithTheWordsAndOrbitsAreClosed) {
 
 TEST(OrbitGroup, MapsThatAreNotMonomialAreRefused) {
     EXPECT_EQ(parseMaps("1,0,2/1,2,1;0,1,2/2,2,2", 3).size(), 2u);
-    for (const char* bad : {"0,0,2/1,1,1", "0,1,3/1,1,1", "0,1/1,1", "0,1,2/1,0,1", "0,1,2/1,1,3"})
+    for (const char* bad : {"0,0,2/1,1,1", "0,1,3/1,1,1", "0,1/1,1", "0,1,2/1,0,1", "0,1,2/1,1,3",
+                            "0,1,2", "0,x,2/1,1,1"})
         EXPECT_THROW(parseMaps(bad, 3), std::invalid_argument) << bad;
 }
 
