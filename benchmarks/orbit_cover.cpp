@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "model/cover/group.h"
 #include "orbit_group.h"
 #include "search_tool.h"
 
@@ -45,19 +46,13 @@ class Cover {
         members_.resize(*std::max_element(orbitOf_.begin(), orbitOf_.end()) + 1);
         for (int v = 0; v < g_.points; ++v) members_[orbitOf_[v]].push_back(v);
         const int count = static_cast<int>(members_.size());
-        std::vector<int> ball{0};
-        for (int step = 0; step < o.radius; ++step) {
-            std::vector<int> grown = ball;
-            for (int v : ball)
-                for (int c : o.matrix)
-                    grown.push_back(g_.add(v, c)), grown.push_back(g_.add(v, c, 2));
-            std::sort(grown.begin(), grown.end());
-            grown.erase(std::unique(grown.begin(), grown.end()), grown.end());
-            ball = std::move(grown);
-        }
+        const zuvo::cover::Space syndromeSpace{o.k, 0};
+        const zuvo::cover::Matrix h{syndromeSpace, {o.matrix.begin(), o.matrix.end()}};
+        const auto ball = zuvo::cover::stepBall(zuvo::cover::Group(syndromeSpace), h, o.radius);
         rows_.resize(count), cols_.resize(count);
         for (int i = 0; i < count; ++i) {
-            for (int b : ball) rows_[i].push_back(orbitOf_[g_.add(members_[i][0], b)]);
+            for (auto b : ball)
+                rows_[i].push_back(orbitOf_[g_.add(members_[i][0], static_cast<int>(b))]);
             std::sort(rows_[i].begin(), rows_[i].end());
             rows_[i].erase(std::unique(rows_[i].begin(), rows_[i].end()), rows_[i].end());
             for (int r : rows_[i]) cols_[r].push_back(i);
