@@ -103,21 +103,22 @@ const std::vector<Construction> kStored = {
      {222,   443,   668,   742,   3053,  3282,  3503,  4126,  4972,  5888,  6113,  6342,
       6779,  7305,  7609,  7809,  9839,  10383, 10689, 10885, 11029, 11335, 11535, 12899,
       14368, 14708, 14908, 15216, 15360, 15554, 15862, 16942, 17898, 18436, 18636, 18938}},
-    // 12 three-way, 10 hits: the first three positions take the nine values with digit sum 0,
-    // and a label (digit 1 minus digit 2) picks which of three parts of a code on the
-    // other nine positions follows them; each part is a union of cosets of 111000000 there.
+    // 12 three-way, 10 hits (the record): positions 1-3 and 4-6 each take the nine values of
+    // digit sum 0; their labels (digit 1 minus digit 2) pick one of nine parts of a 73-word code
+    // on the last six positions that reaches everything within one change (a record code for
+    // six positions at 12 hits), so the system is nine times that code.
     {12,
      0,
      3,
      10,
      0,
-     {4, 7, 1, 9, 27, 72, 81, 243, 729, 2187, 6561, 19683},
-     {49089, 9300,  54336, 32043, 3084,  40728, 21630, 17640, 28110, 18696, 58689, 10047, 1545,
-      52656, 7197,  24429, 40500, 23877, 26550, 12705, 40632, 35223, 38880, 49068, 5028,  35685,
-      41859, 41682, 39273, 51162, 26856, 9768,  32649, 23154, 5148,  12555, 46557, 20220, 16818,
-      22992, 50271, 20055, 225,   47430, 7665,  35400, 15291, 57396, 25746, 29448, 6771,  56463,
-      55614, 13416, 33747, 42120, 16608, 4095,  40407, 33600, 9072,  41556, 7776,  45363, 30036,
-      33615, 50775, 40809, 30624, 25155, 58869, 58083, 6447,  6078}},
+     {10, 19, 1, 30, 57, 3, 81, 243, 729, 2187, 6561, 19683},
+     {1134,  1971,  2898,  3276,  3744,  4716,  5166,  6012,  7902,  8262,  8604,  9036,  9684,
+      10521, 11241, 11502, 12303, 13194, 13239, 13311, 16416, 16533, 19170, 19395, 19647, 19872,
+      20556, 21663, 21870, 23805, 24426, 25434, 26604, 26703, 26739, 26910, 29331, 32094, 32184,
+      32409, 32634, 33795, 34425, 35631, 36018, 36315, 37080, 37377, 38196, 39618, 39951, 41202,
+      41382, 42489, 42786, 44118, 44253, 45495, 45774, 46683, 47610, 48258, 49185, 49383, 50247,
+      50535, 51471, 53928, 54315, 55089, 56169, 57348, 57672}},
     // 13 three-way, 10 hits (the record): cosets of the [11,5] dual of the ternary Golay code,
     // one for each of five values of the last two positions. Each missing value has three of
     // them as neighbours, and their labels differ, so the three cosets there make a translate of
