@@ -4,11 +4,15 @@
 // least weight alone, then adds the pair that reaches the most weight among those reaching a
 // random unreached constraint; unreached constraints gain weight every step. Each cover is
 // verified over the whole space and appended to the output as a records line, then one pair
-// is dropped. With --restrict 1, a cover that uses some inner word in two parts confines the
-// search to the inner words it uses: for two label planes before six positions the parts of a
-// 74-pair cover held only 73 words, and the 73 pairs within them (657) came in seconds.
+// is dropped. Under P label planes the inner words of all parts together must reach every inner
+// point within R - P, so --inner-code n --inner-radius r first finds such a code of n words
+// (the same search) and takes the parts' words from it only: for two label planes before six
+// positions any 73-word code at radius 1 tried split into the nine parts (657) within a minute,
+// where the search over all words stays at 74. --restrict 1 instead confines the search to the
+// inner words of a cover that puts some word into two parts.
 //   plane_nest --keys LL --inner m --radius R --budget n [--target n] [--seconds S] [--seed X]
-//              [--restrict 1] [--out FILE]
+//              [--inner-code n --inner-radius r] [--restrict 1] [--out FILE]
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -89,31 +93,18 @@ struct Cover {
     }
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const zuvo::tools::Args args(argc, argv);
-    const PlaneNest shape(args.text("--keys", ""), args.integer("--inner", -1),
-                          args.integer("--radius", -1));
-    int budget = args.integer("--budget", 0);
-    const int target = args.integer("--target", 1);
-    const double seconds = args.real("--seconds", 60);
-    const bool restrict = args.text("--restrict", "0") == "1";
-    const std::string out = args.text("--out", "plane_nest.txt");
-    Rng rng{static_cast<std::uint64_t>(args.longer("--seed", 1)) * 0x9E3779B97F4A7C15ull + 1};
-    if (!shape.ok || budget <= 0 || shape.length() > 13) {
-        std::fprintf(stderr,
-                     "usage: plane_nest --keys LL --inner m --radius R --budget n [--target n] "
-                     "[--seconds S] [--seed X] [--restrict 1] [--out FILE]\n");
-        return 2;
-    }
-    Cover cover(shape.rows(), shape.sets());
-    std::printf("%d positions, %d parts, %d sets, %zu constraints, %d columns per pair\n",
-                shape.length(), shape.parts(), shape.sets(), cover.rows.size(), shape.factor());
+// Greedy fill to the budget, then the weighted steps; onCover(solution) is called at each
+// cover and returns false to stop. The smallest cover's size, 0 if none.
+template <class OnCover>
+int descend(Cover& cover, int budget, int target, double seconds, Rng& rng, OnCover onCover) {
+    const int sets = static_cast<int>(cover.in.size());
     while (static_cast<int>(cover.solution.size()) < budget && !cover.open.empty()) {
-        int best = -1;  // greedy start
-        for (int s = 0; s < shape.sets(); ++s)
-            if (!cover.chosen[s] && (best < 0 || cover.score[s] > cover.score[best])) best = s;
+        int best = -1;
+        for (int s = 0; s < sets; ++s)
+            if (cover.allowed[s] && !cover.chosen[s] &&
+                (best < 0 || cover.score[s] > cover.score[best]))
+                best = s;
+        if (best < 0) break;
         cover.add(best);
     }
     const auto start = std::chrono::steady_clock::now();
@@ -121,22 +112,8 @@ int main(int argc, char** argv) {
     int found = 0;
     for (long step = 1;; ++step) {
         if (cover.open.empty()) {
-            std::vector<int> syndromes;
-            std::vector<char> word(static_cast<std::size_t>(shape.innerPoints()), 0);
-            for (int s : cover.solution)
-                syndromes.push_back(shape.syndrome(s)), word[s % shape.innerPoints()] = 1;
-            if (!zuvo::tools::reportConstruction(shape.length(), args.integer("--radius", 0),
-                                                 shape.rowsOfMatrix(), shape.columns(), syndromes,
-                                                 out))
-                return 1;
             found = budget;
-            const long words = std::count(word.begin(), word.end(), 1);
-            if (restrict && words < budget) {
-                for (int s = 0; s < shape.sets(); ++s)
-                    cover.allowed[s] = word[s % shape.innerPoints()];
-                std::printf("confined to the %ld inner words of this cover\n", words);
-            }
-            if (--budget < target) break;
+            if (!onCover(cover.solution) || --budget < target) break;
             cover.drop(cover.cheapest(rng, step, true));
             fewest = cover.open.size();
             continue;
@@ -146,7 +123,7 @@ int main(int argc, char** argv) {
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             if (t > seconds) break;
             if ((step & 0xfffff) == 0)
-                std::printf("%.0f s: %d pairs, %zu unreached (fewest %zu)\n", t, budget,
+                std::printf("%.0f s: %d sets, %zu unreached (fewest %zu)\n", t, budget,
                             cover.open.size(), fewest);
         }
         int gone = cover.cheapest(rng, step, false);
@@ -169,6 +146,77 @@ int main(int argc, char** argv) {
         }
         fewest = std::min(fewest, cover.open.size());
     }
+    return found;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const zuvo::tools::Args args(argc, argv);
+    const int radius = args.integer("--radius", -1);
+    const PlaneNest shape(args.text("--keys", ""), args.integer("--inner", -1), radius);
+    const int budget = args.integer("--budget", 0), target = args.integer("--target", 1);
+    const int innerCode = args.integer("--inner-code", 0);
+    const int innerRadius = args.integer("--inner-radius", 1);
+    const double seconds = args.real("--seconds", 60);
+    const bool restrict = args.text("--restrict", "0") == "1";
+    const std::string out = args.text("--out", "plane_nest.txt");
+    Rng rng{static_cast<std::uint64_t>(args.longer("--seed", 1)) * 0x9E3779B97F4A7C15ull + 1};
+    if (!shape.ok || budget <= 0 || shape.length() > 13 || innerCode < 0 || innerRadius < 0) {
+        std::fprintf(stderr,
+                     "usage: plane_nest --keys LL --inner m --radius R --budget n [--target n] "
+                     "[--seconds S] [--seed X] [--restrict 1] [--inner-code n --inner-radius r] "
+                     "[--out FILE]\n");
+        return 2;
+    }
+    const int points = shape.innerPoints();
+    std::vector<char> inner(static_cast<std::size_t>(points), 1);
+    if (innerCode > 0) {
+        // First a code of that size and radius on the inner positions; the parts then take
+        // their words from it only.
+        std::vector<std::vector<int>> balls(static_cast<std::size_t>(points));
+        for (int y = 0; y < points; ++y)
+            for (int g = 0; g < points; ++g)
+                if (PlaneNest::distance(y, g, shape.length() - 3 * shape.planes()) <= innerRadius)
+                    balls[y].push_back(g);
+        Cover code(std::move(balls), points);
+        std::vector<int> words;
+        const int size = descend(code, std::min(points, innerCode + 8), innerCode, seconds, rng,
+                                 [&](const std::vector<int>& s) { return words = s, true; });
+        if (size != innerCode) {
+            std::printf("no inner code of %d words at radius %d\n", innerCode, innerRadius);
+            return 1;
+        }
+        std::fill(inner.begin(), inner.end(), 0);
+        for (int g : words) inner[g] = 1;
+        std::printf("inner code of %d words at radius %d\n", size, innerRadius);
+    }
+    // Rows keep only the pairs the inner code allows; rows that became equal count once, or
+    // their weights would pile up on the same few pairs.
+    std::vector<std::vector<int>> rows = shape.rows();
+    for (auto& row : rows)
+        row.erase(std::remove_if(row.begin(), row.end(), [&](int s) { return !inner[s % points]; }),
+                  row.end());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    Cover cover(std::move(rows), shape.sets());
+    for (int s = 0; s < shape.sets(); ++s) cover.allowed[s] = inner[s % points];
+    std::printf("%d positions, %d parts, %d sets, %zu constraints, %d columns per pair\n",
+                shape.length(), shape.parts(), shape.sets(), cover.rows.size(), shape.factor());
+    bool verified = true;
+    const int found = descend(cover, budget, target, seconds, rng, [&](const std::vector<int>& s) {
+        std::vector<int> syndromes;
+        std::vector<char> word(static_cast<std::size_t>(points), 0);
+        for (int set : s) syndromes.push_back(shape.syndrome(set)), word[set % points] = 1;
+        verified = zuvo::tools::reportConstruction(shape.length(), radius, shape.rowsOfMatrix(),
+                                                   shape.columns(), syndromes, out);
+        const long words = std::count(word.begin(), word.end(), 1);
+        if (restrict && words < static_cast<long>(s.size())) {
+            for (int set = 0; set < shape.sets(); ++set) cover.allowed[set] = word[set % points];
+            std::printf("confined to the %ld inner words of this cover\n", words);
+        }
+        return verified;
+    });
     std::printf("smallest cover %d pairs (%d columns)\n", found, found * shape.factor());
-    return found ? 0 : 1;
+    return found && verified ? 0 : 1;
 }
