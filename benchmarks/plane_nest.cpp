@@ -112,7 +112,8 @@ int descend(Cover& cover, int budget, int target, double seconds, Rng& rng, OnCo
     int found = 0;
     for (long step = 1;; ++step) {
         if (cover.open.empty()) {
-            found = budget;
+            // The greedy start may cover with fewer sets than the budget.
+            found = budget = static_cast<int>(cover.solution.size());
             if (!onCover(cover.solution) || --budget < target) break;
             cover.drop(cover.cheapest(rng, step, true));
             fewest = cover.open.size();
