@@ -175,11 +175,8 @@ int main(int argc, char** argv) {
     if (innerCode > 0) {
         // First a code of that size and radius on the inner positions; the parts then take
         // their words from it only.
-        std::vector<std::vector<int>> balls(static_cast<std::size_t>(points));
-        for (int y = 0; y < points; ++y)
-            for (int g = 0; g < points; ++g)
-                if (PlaneNest::distance(y, g, shape.length() - 3 * shape.planes()) <= innerRadius)
-                    balls[y].push_back(g);
+        std::vector<std::vector<int>> balls;
+        for (int y = 0; y < points; ++y) balls.push_back(shape.within(y, innerRadius));
         Cover code(std::move(balls), points);
         std::vector<int> words;
         const int size = descend(code, std::min(points, innerCode + 8), innerCode, seconds, rng,

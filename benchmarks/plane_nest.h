@@ -58,12 +58,18 @@ class PlaneNest {
             for (int y = 0; y < innerPoints_; ++y) {
                 std::vector<int> row;
                 for (int part = 0; part < parts_; ++part)
-                    for (int g = 0; g < innerPoints_; ++g)
-                        if (r[part] >= 0 && distance(y, g, m_) <= r[part])
-                            row.push_back(part * innerPoints_ + g);
+                    for (int g : within(y, r[part])) row.push_back(part * innerPoints_ + g);
                 out.push_back(std::move(row));
             }
         return out;
+    }
+
+    // The inner words within `radius` of inner point y, in increasing order (none below 0).
+    std::vector<int> within(int y, int radius) const {
+        std::vector<int> near;
+        for (int g = 0; radius >= 0 && g < innerPoints_; ++g)
+            if (distance(y, g, m_) <= radius) near.push_back(g);
+        return near;
     }
 
     // The same code as a matrix-method construction: per plane a row of its digit sum, then its
