@@ -1,16 +1,19 @@
 // Offline search for matrix-method codes with a prescribed symmetry: the syndrome set S must be a
-// union of orbits of a group that the given maps generate. A map permutes the positions and
-// multiplies each by 1 or 2; when it keeps the kernel of H, it acts linearly on the syndromes
-// and keeps the ball B of sums of at most R columns, so a whole orbit is reached as soon as one
-// of its points is. The search is a weighted set cover over orbits (an orbit costs its size):
-// each step takes the best exactly scored swap that reaches a random unreached orbit within
-// the budget and raises the weight of what stays unreached. Each cover is verified over the
-// whole space and appended as a line the records table takes; then the budget shrinks.
+// union of orbits of a group that the given maps generate. A map permutes the positions,
+// multiplies each by 1 or 2 and may add a fixed word; when it keeps the kernel of H, it acts on
+// the syndromes (linearly, plus the translation's syndrome) and keeps the ball B of sums of at
+// most R columns, so a whole orbit is reached as soon as one of its points is. With k = n and H
+// the unit columns the syndromes are the words themselves. The search is a weighted set cover over
+// orbits (an orbit costs its size): each step takes the best exactly scored swap that reaches a
+// random unreached orbit within the budget and raises the weight of what stays unreached. Each
+// cover is verified over the whole space and appended as a line the records table takes; then the
+// budget shrinks.
 //   orbit_cover --length n --radius R --rows k --matrix c1,...,cn --maps "p/m;p/m" --budget m
 //               [--target m] [--syndromes s1,...] [--checked 1] [--seconds S] [--seed X] [--tenure
 //               T]
 //               [--sample N] [--out FILE]
-// p is the image position list (position j takes the value of position p_j), m the multipliers.
+// p is the image position list (position j takes the value of position p_j), m the multipliers;
+// a map may end in "/b0,...,b(n-1)", the word added after the move.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -249,9 +252,10 @@ int main(int argc, char** argv) {
     o.syndromes = args.list("--syndromes");
     o.bumpChosen = args.text("--bump", "all") == "chosen";
     o.out = args.text("--out", o.out);
-    if (o.n < 2 || o.n > 13 || o.radius < 1 || o.radius >= o.n || o.k < 1 || o.k >= o.n ||
+    if (o.n < 2 || o.n > 13 || o.radius < 1 || o.radius >= o.n || o.k < 1 || o.k > o.n ||
         o.k > 12 || o.budget < 1 || static_cast<int>(o.matrix.size()) != o.n) {
-        std::fprintf(stderr, "need --length 2..13, --radius, --rows 1..12, --budget, n columns\n");
+        std::fprintf(stderr,
+                     "need --length 2..13, --radius, --rows 1..min(n, 12), --budget, n columns\n");
         return 2;
     }
     if (!zuvo::tools::pointsFit(o.matrix, o.syndromes, o.k)) return 2;

@@ -24,9 +24,10 @@ struct Space {
     }
 };
 
-// A position map x -> y, y_j = m_j * x_{p_j}, read from "p0,p1,.../m0,m1,...".
+// A position map x -> y, y_j = m_j * x_{p_j} + b_j, read from "p0,p1,.../m0,m1,..." with an
+// optional "/b0,b1,..." (a translation; without it the map is linear).
 struct PositionMap {
-    std::vector<int> p, m;
+    std::vector<int> p, m, b;
 };
 
 inline std::vector<int> numbers(const std::string& text) {
@@ -43,25 +44,34 @@ inline std::vector<PositionMap> parseMaps(const std::string& text, int n) {
     for (std::string item; std::getline(in, item, ';');) {
         if (item.empty()) continue;
         const auto slash = item.find('/');
+        const auto second = slash == std::string::npos ? slash : item.find('/', slash + 1);
         PositionMap map;
         try {
             if (slash == std::string::npos) throw std::invalid_argument("no /");
-            map = {numbers(item.substr(0, slash)), numbers(item.substr(slash + 1))};
+            map.p = numbers(item.substr(0, slash));
+            map.m = numbers(
+                item.substr(slash + 1, second == std::string::npos ? second : second - slash - 1));
+            map.b = second == std::string::npos ? std::vector<int>(n, 0)
+                                                : numbers(item.substr(second + 1));
         } catch (const std::exception&) {
             throw std::invalid_argument("bad map " + item);
         }
         std::vector<int> sorted = map.p;
         std::sort(sorted.begin(), sorted.end());
-        bool ok = static_cast<int>(map.p.size()) == n && static_cast<int>(map.m.size()) == n;
-        for (int j = 0; ok && j < n; ++j) ok = sorted[j] == j && (map.m[j] == 1 || map.m[j] == 2);
+        bool ok = static_cast<int>(map.p.size()) == n && static_cast<int>(map.m.size()) == n &&
+                  static_cast<int>(map.b.size()) == n;
+        for (int j = 0; ok && j < n; ++j)
+            ok =
+                sorted[j] == j && (map.m[j] == 1 || map.m[j] == 2) && map.b[j] >= 0 && map.b[j] < 3;
         if (!ok) throw std::invalid_argument("bad map " + item);
         maps.push_back(map);
     }
     return maps;
 }
 
-// The linear map T on Z3^k with T h_i = h'_i, where H' is H after the position map; it exists
-// only when the map keeps the kernel of H. Returned as the images of every point.
+// The map on Z3^k that the position map induces: s -> Ts + Hb, where T h_i = h'_i for H' the
+// columns after the position map; it exists only when the map keeps the kernel of H. Returned
+// as the images of every point.
 inline std::vector<int> syndromeAction(const Space& g, const std::vector<int>& h,
                                        const PositionMap& map) {
     const int n = static_cast<int>(h.size());
@@ -97,6 +107,9 @@ inline std::vector<int> syndromeAction(const Space& g, const std::vector<int>& h
         for (int j = 0; j < n; ++j)
             if (act[g.add(a, h[j])] != g.add(act[a], moved[j]))
                 throw std::invalid_argument("a map does not keep the kernel of H");
+    int shift = 0;
+    for (int j = 0; j < n && !map.b.empty(); ++j) shift = g.add(shift, h[j], map.b.at(j));
+    for (int& w : act) w = g.add(w, shift);
     return act;
 }
 

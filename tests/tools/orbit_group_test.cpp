@@ -36,7 +36,7 @@ TEST(OrbitGroup, SyndromeMapsAgreeWithTheWordsAndOrbitsAreClosed) {
         int refused = 0;
         do {
             for (int signs = 0; signs < 16; ++signs) {
-                PositionMap map{perm, {}};
+                PositionMap map{perm, {}, {}};
                 for (int j = 0; j < n; ++j) map.m.push_back((signs >> j & 1) + 1);
                 auto moved = [&](const std::vector<int>& x) {
                     std::vector<int> y(n);
@@ -54,6 +54,15 @@ TEST(OrbitGroup, SyndromeMapsAgreeWithTheWordsAndOrbitsAreClosed) {
                 const std::vector<int> act = syndromeAction(g, h, map);
                 for (int v = 0; v < words; ++v)
                     ASSERT_EQ(act[syndrome(h, word(v))], syndrome(h, moved(word(v))));
+                // With a translation b the words go to Mx + b and the syndromes along.
+                PositionMap shifted = map;
+                shifted.b = word(signs * 5 % words);
+                const std::vector<int> affine = syndromeAction(g, h, shifted);
+                for (int v = 0; v < words; ++v) {
+                    auto y = moved(word(v));
+                    for (int j = 0; j < n; ++j) y[j] = (y[j] + shifted.b[j]) % 3;
+                    ASSERT_EQ(affine[syndrome(h, word(v))], syndrome(h, y));
+                }
                 // The search counts an orbit reached once one point is, which needs T to keep
                 // the ball of every radius: the syndromes of the words of weight at most R.
                 for (int radius = 1; radius <= 2; ++radius) {
@@ -88,10 +97,13 @@ TEST(OrbitGroup, SyndromeMapsAgreeWithTheWordsAndOrbitsAreClosed) {
     }
 }
 
-TEST(OrbitGroup, MapsThatAreNotMonomialAreRefused) {
-    EXPECT_EQ(parseMaps("1,0,2/1,2,1;0,1,2/2,2,2", 3).size(), 2u);
+TEST(OrbitGroup, MapsThatAreNotAffineMonomialAreRefused) {
+    const auto maps = parseMaps("1,0,2/1,2,1;0,1,2/2,2,2/0,2,1", 3);
+    ASSERT_EQ(maps.size(), 2u);
+    EXPECT_EQ(maps[0].b, std::vector<int>(3, 0));
+    EXPECT_EQ(maps[1].b, (std::vector<int>{0, 2, 1}));
     for (const char* bad : {"0,0,2/1,1,1", "0,1,3/1,1,1", "0,1/1,1", "0,1,2/1,0,1", "0,1,2/1,1,3",
-                            "0,1,2", "0,x,2/1,1,1"})
+                            "0,1,2", "0,x,2/1,1,1", "0,1,2/1,1,1/0,3,0", "0,1,2/1,1,1/0,1"})
         EXPECT_THROW(parseMaps(bad, 3), std::invalid_argument) << bad;
 }
 
