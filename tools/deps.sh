@@ -11,7 +11,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     fonts-dejavu-core
     dpkg-dev desktop-file-utils appstream
-    python3-scipy
+    python3-scipy cadical
 )
 if [ "${1:-}" = "--with-screen" ]; then
     packages+=(xvfb xauth imagemagick)
