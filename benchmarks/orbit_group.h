@@ -43,16 +43,14 @@ inline std::vector<PositionMap> parseMaps(const std::string& text, int n) {
     std::stringstream in(text);
     for (std::string item; std::getline(in, item, ';');) {
         if (item.empty()) continue;
-        const auto slash = item.find('/');
-        const auto second = slash == std::string::npos ? slash : item.find('/', slash + 1);
+        std::vector<std::string> fields;
+        std::stringstream parts(item);
+        for (std::string field; std::getline(parts, field, '/');) fields.push_back(field);
         PositionMap map;
         try {
-            if (slash == std::string::npos) throw std::invalid_argument("no /");
-            map.p = numbers(item.substr(0, slash));
-            map.m = numbers(
-                item.substr(slash + 1, second == std::string::npos ? second : second - slash - 1));
-            map.b = second == std::string::npos ? std::vector<int>(n, 0)
-                                                : numbers(item.substr(second + 1));
+            if (fields.size() != 2 && fields.size() != 3) throw std::invalid_argument("fields");
+            map.p = numbers(fields[0]), map.m = numbers(fields[1]);
+            map.b = fields.size() == 3 ? numbers(fields[2]) : std::vector<int>(n, 0);
         } catch (const std::exception&) {
             throw std::invalid_argument("bad map " + item);
         }
@@ -107,9 +105,11 @@ inline std::vector<int> syndromeAction(const Space& g, const std::vector<int>& h
         for (int j = 0; j < n; ++j)
             if (act[g.add(a, h[j])] != g.add(act[a], moved[j]))
                 throw std::invalid_argument("a map does not keep the kernel of H");
-    int shift = 0;
-    for (int j = 0; j < n && !map.b.empty(); ++j) shift = g.add(shift, h[j], map.b.at(j));
-    for (int& w : act) w = g.add(w, shift);
+    if (!map.b.empty()) {  // a map built in code may leave the translation out
+        int shift = 0;
+        for (int j = 0; j < n; ++j) shift = g.add(shift, h[j], map.b[j]);
+        for (int& w : act) w = g.add(w, shift);
+    }
     return act;
 }
 
