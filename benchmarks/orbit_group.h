@@ -49,7 +49,8 @@ inline std::vector<PositionMap> parseMaps(const std::string& text, int n) {
         PositionMap map;
         try {
             if (fields.size() != 2 && fields.size() != 3) throw std::invalid_argument("fields");
-            map.p = numbers(fields[0]), map.m = numbers(fields[1]);
+            map.p = numbers(fields[0]);
+            map.m = numbers(fields[1]);
             map.b = fields.size() == 3 ? numbers(fields[2]) : std::vector<int>(n, 0);
         } catch (const std::exception&) {
             throw std::invalid_argument("bad map " + item);
